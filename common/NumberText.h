@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tal {
+
+// The leading decimal number of `text`, independent of the locale: leading blanks skipped, an
+// optional sign, digits with at most one "." as decimal point, an optional exponent. Reading stops
+// at the first character that does not fit; text that does not start with a number gives 0.
+// A number too large for a double gives an infinity of its sign.
+double LeadingNumber(std::string_view text);
+
+// The settings tool's numeric test: the whole text is one decimal number, with blanks around it,
+// an optional sign, digits and at most one decimal point with a fraction. Gives the number, or
+// nothing when the text is not numeric.
+std::optional<double> NumericValue(std::string_view text);
+
+// At least two digits, rounded to a whole number with halves away from zero: 7 -> "07",
+// 7.5 -> "08", 123 -> "123", -5 -> "-05".
+std::string FormatTwoDigits(double value);
+
+// A window position in twips as text: at most 7 significant digits, "." as decimal point
+// whatever the locale, "-" for a negative value, no blanks: 7020 -> "7020", -150 -> "-150".
+std::string PositionText(float twips);
+
+}  // namespace tal

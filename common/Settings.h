@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace tal {
+
+inline constexpr std::string_view defaultStartPage = "https://www.wikipedia.org/";
+
+// A key of section CONFIG with the value each program assumes while the key is missing.
+struct Setting {
+    std::string_view key;
+    std::string_view kioskDefault;
+    // Only for keys that the settings tool shows; the others it never reads.
+    std::string_view settingsToolDefault;
+};
+
+namespace settings {
+inline constexpr Setting StartPage{"StartPage", defaultStartPage, defaultStartPage};
+inline constexpr Setting TimeToShutdown{"TimeToShutdown", "", "18:00"};
+inline constexpr Setting WaitToStart{"WaitToStart", "0", {}};
+inline constexpr Setting TaskBar{"TaskBar", "on", "off"};
+inline constexpr Setting TaskBarHide{"TaskBarHide", "off", {}};
+inline constexpr Setting ContextMenu{"ContextMenu", "on", "off"};
+inline constexpr Setting ToolBar{"ToolBar", "on", "off"};
+inline constexpr Setting InitButton{"InitButton", "off", "on"};
+inline constexpr Setting InitButtonX{"InitButtonX", "0", {}};
+inline constexpr Setting InitButtonY{"InitButtonY", "0", {}};
+
+inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart, TaskBar,     TaskBarHide,
+                                ContextMenu, ToolBar,        InitButton,  InitButtonX, InitButtonY};
+}  // namespace settings
+
+}  // namespace tal

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/ProfileFile.h"
+
+namespace tal {
+
+// The settings file of both programs: "TAL.ini" in the folder of the executable.
+std::string SettingsFilePath(std::string_view applicationPath);
+
+inline constexpr std::string_view settingsSection = "CONFIG";
+
+// ReadSetting and WriteSetting on section CONFIG of one settings file.
+class SettingsFile {
+  public:
+    SettingsFile(platform::ProfileFile& profile, std::string path);
+
+    // The whole value of `key`; `defaultValue` when the file, the section or the key is missing.
+    // A key that is present with an empty value gives the empty text.
+    std::string ReadSetting(std::string_view key, std::string_view defaultValue) const;
+    // Creates the file, the section or the key as needed. False when the write failed.
+    bool WriteSetting(std::string_view key, std::string_view value) const;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    platform::ProfileFile& profile_;
+    std::string path_;
+};
+
+}  // namespace tal

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tal::platform {
+
+// Win32 status codes that the logic tells apart.
+namespace registry_status {
+inline constexpr long success = 0;
+inline constexpr long fileNotFound = 2;
+inline constexpr long moreData = 234;
+}  // namespace registry_status
+
+namespace registry_type {
+inline constexpr std::uint32_t binary = 3;
+inline constexpr std::uint32_t dword = 4;
+}  // namespace registry_type
+
+// What RegQueryValueExA reports for a buffer of the given capacity.
+struct RegistryQueryResult {
+    long status = registry_status::fileNotFound;
+    std::uint32_t type = 0;
+    // On success the value's bytes; on moreData empty.
+    std::vector<std::uint8_t> data;
+    // The value's whole size in bytes, as the call reports it in its length argument.
+    std::size_t size = 0;
+};
+
+// An open key of HKEY_CURRENT_USER. Destroying it closes it (RegCloseKey).
+class RegistryKey {
+  public:
+    virtual ~RegistryKey() = default;
+
+    virtual RegistryQueryResult queryValue(const std::string& name, std::size_t capacity) = 0;
+    virtual long setValue(const std::string& name, std::uint32_t type,
+                          const std::vector<std::uint8_t>& data) = 0;
+    virtual long deleteValue(const std::string& name) = 0;
+};
+
+// Opens keys of HKEY_CURRENT_USER; a null result means the call failed.
+class Registry {
+  public:
+    virtual ~Registry() = default;
+
+    // RegCreateKeyA: opens the key, creating it (and its parents) when absent.
+    virtual std::unique_ptr<RegistryKey> createKey(const std::string& path) = 0;
+    // RegOpenKeyA: opens the key only.
+    virtual std::unique_ptr<RegistryKey> openKey(const std::string& path) = 0;
+};
+
+}  // namespace tal::platform

@@ -1,0 +1,81 @@
+# Sourced by scripts that run Windows programs under Wine. Gives each run its own X display,
+# Wine prefix and Japanese locale under a folder of the caller, and tears them down again.
+#
+#   wine_session_prepare DIR   locale, environment and Xvfb (fast)
+#   wine_session_boot          a fresh prefix under DIR (about 10 s; can run beside a build)
+#   wine_session_start         the persistent wineserver for the suite
+#   wine_session_stop          wineserver and Xvfb
+
+wine_session_prepare() {
+  WINE_SESSION_DIR=$(mkdir -p "$1" && cd "$1" && pwd)
+  mkdir -p "$WINE_SESSION_DIR/home" "$WINE_SESSION_DIR/locale"
+
+  # Code page 932 as on a Japanese Windows: needs a ja_JP locale, which is generated, not installed.
+  if [ ! -d "$WINE_SESSION_DIR/locale/ja_JP.UTF-8" ]; then
+    timeout 60 localedef -i ja_JP -f UTF-8 "$WINE_SESSION_DIR/locale/ja_JP.UTF-8" 2>/dev/null \
+      || [ -d "$WINE_SESSION_DIR/locale/ja_JP.UTF-8" ] \
+      || { echo "wine-session: cannot generate the ja_JP.UTF-8 locale" >&2; return 1; }
+  fi
+
+  export LOCPATH="$WINE_SESSION_DIR/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  export WINEPREFIX="$WINE_SESSION_DIR/prefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES='mscoree=;mshtml=;winemenubuilder.exe=;winedbg.exe=d'
+  export HOME="$WINE_SESSION_DIR/home"
+  export TAL_WINE_LOG="$WINE_SESSION_DIR/wine.log"
+
+  if [ -z "${WINE_SESSION_XVFB_PID:-}" ]; then
+    local fifo="$WINE_SESSION_DIR/displayfd"
+    rm -f "$fifo" && mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" \
+      >>"$WINE_SESSION_DIR/xvfb.log" 2>&1 &
+    WINE_SESSION_XVFB_PID=$!
+    local display
+    if ! read -r -t 20 display <"$fifo"; then
+      echo "wine-session: Xvfb did not start (see $WINE_SESSION_DIR/xvfb.log)" >&2
+      return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=":$display" WINE_SESSION_XVFB_PID
+  fi
+}
+
+wine_session_boot() {
+  rm -rf "$WINEPREFIX"
+  timeout 180 wineboot -i >>"$TAL_WINE_LOG" 2>&1 \
+    || { echo "wine-session: wineboot failed (see $TAL_WINE_LOG)" >&2; return 1; }
+  timeout 60 wineserver -w
+  # Without a window manager every hide or destroy of a top-level window stalls for seconds unless
+  # Wine manages no windows itself; Japanese text needs a font that has it.
+  local reg="$WINE_SESSION_DIR/session.reg"
+  printf '%s\r\n' \
+    'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"ＭＳ Ｐゴシック"="Noto Sans CJK JP"' '"ＭＳ ゴシック"="Noto Sans CJK JP"' \
+    '"MS UI Gothic"="Noto Sans CJK JP"' '"Tahoma"="Noto Sans CJK JP"' '' \
+    | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  timeout 60 wine regedit /S "$(winepath_of "$reg")" >>"$TAL_WINE_LOG" 2>&1 \
+    || { echo "wine-session: cannot write the prefix's registry" >&2; return 1; }
+  timeout 60 wineserver -w
+}
+
+winepath_of() {
+  printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
+}
+
+wine_session_start() {
+  # A persistent server saves about a second per program start; it must come before any client.
+  timeout 10 wineserver -k 2>/dev/null || true
+  wineserver -p
+}
+
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    timeout 20 wineserver -k 2>/dev/null || true
+  fi
+  if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
+    kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    unset WINE_SESSION_XVFB_PID
+  fi
+}

@@ -1,0 +1,102 @@
+#include "tests/fakes/FakeRegistry.h"
+
+namespace tal::fakes {
+
+class FakeRegistry::Key : public platform::RegistryKey {
+  public:
+    Key(FakeRegistry& registry, std::string path) : registry_(registry), path_(std::move(path)) {
+        ++registry_.openKeys_;
+    }
+    ~Key() override {
+        registry_.log_.add("RegCloseKey " + path_);
+        --registry_.openKeys_;
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+
+    platform::RegistryQueryResult queryValue(const std::string& name,
+                                             std::size_t capacity) override {
+        registry_.log_.add("RegQueryValueEx " + name + " " + std::to_string(capacity));
+        platform::RegistryQueryResult result;
+        const auto& values = registry_.keys_[path_];
+        const auto found = values.find(name);
+        if (registry_.failing("RegQueryValueEx") || found == values.end()) {
+            result.status = platform::registry_status::fileNotFound;
+            return result;
+        }
+        result.type = found->second.type;
+        result.size = found->second.data.size();
+        if (result.size > capacity) {
+            result.status = platform::registry_status::moreData;
+            return result;
+        }
+        result.status = platform::registry_status::success;
+        result.data = found->second.data;
+        return result;
+    }
+
+    long setValue(const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override {
+        registry_.log_.add("RegSetValueEx " + name + " " + std::to_string(type) + " " +
+                           std::to_string(data.size()));
+        if (registry_.failing("RegSetValueEx")) {
+            return 5;  // access denied
+        }
+        registry_.keys_[path_][name] = FakeRegistryValue{type, data};
+        return platform::registry_status::success;
+    }
+
+    long deleteValue(const std::string& name) override {
+        registry_.log_.add("RegDeleteValue " + name);
+        if (registry_.failing("RegDeleteValue")) {
+            return 5;
+        }
+        return registry_.keys_[path_].erase(name) > 0 ? platform::registry_status::success
+                                                      : platform::registry_status::fileNotFound;
+    }
+
+  private:
+    FakeRegistry& registry_;
+    std::string path_;
+};
+
+void FakeRegistry::createKeyDirectly(const std::string& path) {
+    keys_[path];
+}
+
+void FakeRegistry::setValueDirectly(const std::string& path, const std::string& name,
+                                    FakeRegistryValue value) {
+    keys_[path][name] = std::move(value);
+}
+
+std::optional<FakeRegistryValue> FakeRegistry::value(const std::string& path,
+                                                     const std::string& name) const {
+    const auto key = keys_.find(path);
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    const auto found = key->second.find(name);
+    if (found == key->second.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::unique_ptr<platform::RegistryKey> FakeRegistry::createKey(const std::string& path) {
+    log_.add("RegCreateKey " + path);
+    if (failing("RegCreateKey")) {
+        return nullptr;
+    }
+    keys_[path];
+    return std::make_unique<Key>(*this, path);
+}
+
+std::unique_ptr<platform::RegistryKey> FakeRegistry::openKey(const std::string& path) {
+    log_.add("RegOpenKey " + path);
+    if (failing("RegOpenKey") || !keys_.contains(path)) {
+        return nullptr;
+    }
+    return std::make_unique<Key>(*this, path);
+}
+
+}  // namespace tal::fakes

@@ -1,0 +1,65 @@
+#include "win32/Win32Registry.h"
+
+#include <windows.h>
+
+#include <limits>
+
+#include "win32/UniqueHandle.h"
+
+namespace tal::win32 {
+
+namespace {
+
+class Win32RegistryKey : public platform::RegistryKey {
+  public:
+    explicit Win32RegistryKey(UniqueHkey key) : key_(std::move(key)) {}
+
+    platform::RegistryQueryResult queryValue(const std::string& name,
+                                             std::size_t capacity) override {
+        platform::RegistryQueryResult result;
+        result.data.resize(capacity);
+        DWORD type = 0;
+        DWORD length =
+            static_cast<DWORD>(std::min<std::size_t>(capacity, std::numeric_limits<DWORD>::max()));
+        result.status =
+            ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                               result.data.empty() ? nullptr : result.data.data(), &length);
+        result.type = type;
+        result.size = length;
+        result.data.resize(result.status == ERROR_SUCCESS ? length : 0);
+        return result;
+    }
+
+    long setValue(const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override {
+        return ::RegSetValueExA(key_.get(), name.c_str(), 0, type, data.data(),
+                                static_cast<DWORD>(data.size()));
+    }
+
+    long deleteValue(const std::string& name) override {
+        return ::RegDeleteValueA(key_.get(), name.c_str());
+    }
+
+  private:
+    UniqueHkey key_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::RegistryKey> Win32Registry::createKey(const std::string& path) {
+    UniqueHkey key;
+    if (::RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), key.put()) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<Win32RegistryKey>(std::move(key));
+}
+
+std::unique_ptr<platform::RegistryKey> Win32Registry::openKey(const std::string& path) {
+    UniqueHkey key;
+    if (::RegOpenKeyA(HKEY_CURRENT_USER, path.c_str(), key.put()) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<Win32RegistryKey>(std::move(key));
+}
+
+}  // namespace tal::win32
