@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/SettingsFile.h"
-#include "tests/wine/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 #include "win32/Win32ProfileFile.h"
 
 namespace tal {
@@ -12,7 +12,7 @@ namespace {
 
 class ProfileFileTest : public testing::Test {
   protected:
-    wine_tests::TemporaryFolder folder;
+    test_support::TemporaryFolder folder;
     win32::Win32ProfileFile profile;
     SettingsFile settings{profile, SettingsFilePath(folder.path())};
 

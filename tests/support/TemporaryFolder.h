@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tal::wine_tests {
+namespace tal::test_support {
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TemporaryFolder {
@@ -23,4 +23,4 @@ class TemporaryFolder {
     std::string path_;
 };
 
-}  // namespace tal::wine_tests
+}  // namespace tal::test_support

@@ -1,4 +1,4 @@
-#include "tests/wine/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace tal::wine_tests {
+namespace tal::test_support {
 
 TemporaryFolder::TemporaryFolder() {
     static std::atomic<int> counter{0};
@@ -39,4 +39,4 @@ std::string TemporaryFolder::read(const std::string& name) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace tal::wine_tests
+}  // namespace tal::test_support

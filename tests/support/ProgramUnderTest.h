@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "tests/support/TemporaryFolder.h"
+#include "win32/UniqueHandle.h"
+
+namespace tal::test_support {
+
+// One of the programs, copied into a folder of its own with the settings file a test gives it,
+// started as a person would start it, and ended with the test if it is still running.
+class ProgramUnderTest {
+  public:
+    // `executable`: the built program (ANSI path); `settings`: the bytes of TAL.ini, or nothing
+    // for no settings file.
+    ProgramUnderTest(const std::string& executable, const std::string* settings);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    void start();
+    DWORD processId() const { return processId_; }
+    bool hasExited(std::chrono::milliseconds wait) const;
+    DWORD exitCode() const;
+
+    const TemporaryFolder& folder() const { return folder_; }
+    std::string settingsPath() const { return folder_.file("TAL.ini"); }
+    std::string settingsText() const { return folder_.read("TAL.ini"); }
+
+    // The first visible top-level window of this process with the given title (UTF-8), or null.
+    HWND findWindow(const std::string& title) const;
+    HWND waitForWindow(const std::string& title, std::chrono::milliseconds timeout) const;
+
+  private:
+    TemporaryFolder folder_;
+    std::string executable_;
+    win32::UniqueHandle process_;
+    DWORD processId_ = 0;
+};
+
+// Saves the whole screen as a bitmap file (for a person to look at) in the folder that
+// TAL_SCREENSHOT_DIR names; does nothing without it.
+void SaveScreenshot(const std::string& name);
+
+// The text of a window or control, as UTF-8.
+std::string WindowText(HWND window);
+
+}  // namespace tal::test_support

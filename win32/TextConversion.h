@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tal::win32 {
+
+// UI text is UTF-8 in the source and reaches the screen through the wide entry points.
+std::wstring Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::wstring_view text);
+// Settings and window titles travel in the ANSI code page.
+std::wstring AnsiToWide(std::string_view text);
+std::string WideToAnsi(std::wstring_view text);
+
+}  // namespace tal::win32
