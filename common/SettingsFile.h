@@ -14,7 +14,7 @@ inline constexpr std::string_view settingsSection = "CONFIG";
 
 // ReadSetting and WriteSetting on section CONFIG of one settings file.
 class SettingsFile {
-  public:
+public:
     SettingsFile(platform::ProfileFile& profile, std::string path);
 
     // The whole value of `key`; `defaultValue` when the file, the section or the key is missing.
@@ -25,7 +25,7 @@ class SettingsFile {
 
     const std::string& path() const { return path_; }
 
-  private:
+private:
     platform::ProfileFile& profile_;
     std::string path_;
 };

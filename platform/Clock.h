@@ -11,7 +11,7 @@ struct TimeOfDay {
 };
 
 class Clock {
-  public:
+public:
     virtual ~Clock() = default;
 
     // timeGetTime: milliseconds since the system started; wraps after 2^32.

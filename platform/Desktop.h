@@ -22,7 +22,7 @@ inline constexpr int showNormal = 1;
 
 // The top-level windows of the interactive desktop (user32). Text is in the ANSI code page.
 class Desktop {
-  public:
+public:
     virtual ~Desktop() = default;
 
     // FindWindowA; nullopt stands for a null pointer. Returns 0 when nothing was found.

@@ -12,7 +12,7 @@ inline constexpr std::uint32_t okOnly = 0;
 // Modal message boxes (the name avoids the MessageBox macro of <windows.h>). Text and caption are
 // UTF-8; the box shows them through the wide API.
 class MessageBoxes {
-  public:
+public:
     virtual ~MessageBoxes() = default;
 
     // Returns once the box has been dismissed.

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <cstdint>
+
 namespace tal::platform {
 
 class MessagePump {
-  public:
+public:
     virtual ~MessagePump() = default;
 
     // One pass of the pump: dispatches every window message that is waiting, then returns.
     virtual void dispatchPending() = 0;
+    // Sleeps until a window message arrives or `timeoutMilliseconds` have passed.
+    virtual void waitForMessages(std::uint32_t timeoutMilliseconds) = 0;
 };
 
 }  // namespace tal::platform

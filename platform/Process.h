@@ -8,7 +8,7 @@ namespace tal::platform {
 
 // The running program's own process.
 class Process {
-  public:
+public:
     virtual ~Process() = default;
 
     // The folder of the executable, in the ANSI code page, as the system gives it (it ends in "\"

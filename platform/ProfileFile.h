@@ -7,7 +7,7 @@ namespace tal::platform {
 
 // The private-profile ("INI") functions. Text is in the ANSI code page.
 class ProfileFile {
-  public:
+public:
     virtual ~ProfileFile() = default;
 
     // GetPrivateProfileStringA with a buffer of `bufferSize` characters: the characters that the

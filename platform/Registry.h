@@ -32,7 +32,7 @@ struct RegistryQueryResult {
 
 // An open key of HKEY_CURRENT_USER. Destroying it closes it (RegCloseKey).
 class RegistryKey {
-  public:
+public:
     virtual ~RegistryKey() = default;
 
     virtual RegistryQueryResult queryValue(const std::string& name, std::size_t capacity) = 0;
@@ -43,7 +43,7 @@ class RegistryKey {
 
 // Opens keys of HKEY_CURRENT_USER; a null result means the call failed.
 class Registry {
-  public:
+public:
     virtual ~Registry() = default;
 
     // RegCreateKeyA: opens the key, creating it (and its parents) when absent.

@@ -3,7 +3,7 @@
 namespace tal::platform {
 
 class ScreenSaver {
-  public:
+public:
     virtual ~ScreenSaver() = default;
 
     // SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING): a failed call reads as not running.

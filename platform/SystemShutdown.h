@@ -22,14 +22,14 @@ struct TokenPrivilege {
 
 // An open access token; destroying it closes the handle.
 class AccessToken {
-  public:
+public:
     virtual ~AccessToken() = default;
 };
 
 // The token and shutdown calls of advapi32 and user32. Every call leaves its error code for
 // lastError(), as GetLastError would give it right after the call.
 class SystemShutdown {
-  public:
+public:
     virtual ~SystemShutdown() = default;
 
     // OpenProcessToken(GetCurrentProcess(), desiredAccess): null on failure.

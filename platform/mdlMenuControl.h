@@ -15,7 +15,7 @@ inline constexpr std::uint32_t systemCommandClose = 0xF060;  // SC_CLOSE
 
 // The system-menu calls of user32.
 class mdlMenuControl {
-  public:
+public:
     virtual ~mdlMenuControl() = default;
 
     virtual MenuHandle getSystemMenu(WindowHandle window, bool revert) = 0;

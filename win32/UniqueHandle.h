@@ -9,7 +9,7 @@ namespace tal::win32 {
 // Owns one handle of type T and closes it with Close. Move-only.
 template <typename T, auto Close, T Invalid = T{}>
 class UniqueAny {
-  public:
+public:
     UniqueAny() = default;
     explicit UniqueAny(T value) : value_(value) {}
     ~UniqueAny() { reset(); }
@@ -40,7 +40,7 @@ class UniqueAny {
         return &value_;
     }
 
-  private:
+private:
     T value_ = Invalid;
 };
 

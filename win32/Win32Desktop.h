@@ -5,7 +5,7 @@
 namespace tal::win32 {
 
 class Win32Desktop : public platform::Desktop {
-  public:
+public:
     platform::WindowHandle findWindow(const std::optional<std::string>& className,
                                       const std::optional<std::string>& windowName) override;
     void showWindow(platform::WindowHandle window, int command) override;

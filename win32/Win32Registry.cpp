@@ -11,7 +11,7 @@ namespace tal::win32 {
 namespace {
 
 class Win32RegistryKey : public platform::RegistryKey {
-  public:
+public:
     explicit Win32RegistryKey(UniqueHkey key) : key_(std::move(key)) {}
 
     platform::RegistryQueryResult queryValue(const std::string& name,
@@ -40,7 +40,7 @@ class Win32RegistryKey : public platform::RegistryKey {
         return ::RegDeleteValueA(key_.get(), name.c_str());
     }
 
-  private:
+private:
     UniqueHkey key_;
 };
 

@@ -84,6 +84,10 @@ void Win32MessagePump::dispatchPending() {
     }
 }
 
+void Win32MessagePump::waitForMessages(std::uint32_t timeoutMilliseconds) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMilliseconds, QS_ALLINPUT);
+}
+
 void Win32MessageBoxes::show(const std::string& text, const std::string& caption,
                              std::uint32_t style) {
     ::MessageBoxW(reinterpret_cast<HWND>(owner_), Utf8ToWide(text).c_str(),

@@ -10,41 +10,42 @@
 namespace tal::win32 {
 
 class Win32Clock : public platform::Clock {
-  public:
+public:
     std::uint32_t tickCount() override;
     platform::TimeOfDay localTime() override;
 };
 
 class Win32ScreenSaver : public platform::ScreenSaver {
-  public:
+public:
     bool isRunning() override;
 };
 
 class Win32Process : public platform::Process {
-  public:
+public:
     std::string applicationPath() override;
     std::string environmentEntry(std::size_t index) override;
     std::uint32_t processId() override;
 };
 
 class Win32MessagePump : public platform::MessagePump {
-  public:
+public:
     void dispatchPending() override;
+    void waitForMessages(std::uint32_t timeoutMilliseconds) override;
 };
 
 // Boxes are owned by `owner` (a window handle, or 0 for none) so that they are modal to it.
 class Win32MessageBoxes : public platform::MessageBoxes {
-  public:
+public:
     explicit Win32MessageBoxes(platform::WindowHandle owner = 0) : owner_(owner) {}
     void setOwner(platform::WindowHandle owner) { owner_ = owner; }
     void show(const std::string& text, const std::string& caption, std::uint32_t style) override;
 
-  private:
+private:
     platform::WindowHandle owner_;
 };
 
 class Win32MenuControl : public platform::mdlMenuControl {
-  public:
+public:
     platform::MenuHandle getSystemMenu(platform::WindowHandle window, bool revert) override;
     bool deleteMenu(platform::MenuHandle menu, std::uint32_t position,
                     std::uint32_t flags) override;

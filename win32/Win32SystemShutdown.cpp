@@ -9,11 +9,11 @@ namespace tal::win32 {
 namespace {
 
 class Win32AccessToken : public platform::AccessToken {
-  public:
+public:
     explicit Win32AccessToken(UniqueHandle token) : token_(std::move(token)) {}
     HANDLE get() const { return token_.get(); }
 
-  private:
+private:
     UniqueHandle token_;
 };
 

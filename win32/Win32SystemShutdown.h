@@ -5,7 +5,7 @@
 namespace tal::win32 {
 
 class Win32SystemShutdown : public platform::SystemShutdown {
-  public:
+public:
     std::unique_ptr<platform::AccessToken> openProcessToken(std::uint32_t desiredAccess) override;
     bool lookupPrivilegeValue(const std::string& name, platform::Luid& luid) override;
     bool adjustTokenPrivileges(platform::AccessToken& token, bool disableAllPrivileges,
@@ -15,7 +15,7 @@ class Win32SystemShutdown : public platform::SystemShutdown {
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
     std::uint32_t lastError() override { return lastError_; }
 
-  private:
+private:
     // Read right after each call, before anything else can change it.
     std::uint32_t lastError_ = 0;
 };

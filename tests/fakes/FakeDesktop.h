@@ -27,7 +27,7 @@ struct PostedMessage {
 // Top-level windows in z-order, top first. Like the system, the title search ignores letter case
 // and finds hidden windows; reads of a window that is gone give empty text.
 class FakeDesktop : public platform::Desktop {
-  public:
+public:
     explicit FakeDesktop(CallLog& log) : log_(log) {}
 
     // Adds a window below the existing ones and returns its handle.
@@ -53,7 +53,7 @@ class FakeDesktop : public platform::Desktop {
     std::uint32_t windowProcessId(platform::WindowHandle window) override;
     void postMessage(platform::WindowHandle window, std::uint32_t message) override;
 
-  private:
+private:
     CallLog& log_;
     std::vector<FakeWindow> windows_;
     std::vector<PostedMessage> posted_;

@@ -15,7 +15,7 @@ namespace tal::fakes {
 // Profile files in memory, with the system's rules: section and key names match without regard
 // to letter case, a write replaces a value in place or appends the key (and the section).
 class FakeProfileFile : public platform::ProfileFile {
-  public:
+public:
     explicit FakeProfileFile(CallLog& log) : log_(log) {}
 
     // Keys in file order with their values.
@@ -41,7 +41,7 @@ class FakeProfileFile : public platform::ProfileFile {
     bool writePrivateProfileString(const std::string& section, const std::string& key,
                                    const std::string& value, const std::string& path) override;
 
-  private:
+private:
     using File = std::map<std::string, Section, CaseInsensitiveLess>;
 
     CallLog& log_;

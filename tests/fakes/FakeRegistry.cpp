@@ -3,7 +3,7 @@
 namespace tal::fakes {
 
 class FakeRegistry::Key : public platform::RegistryKey {
-  public:
+public:
     Key(FakeRegistry& registry, std::string path) : registry_(registry), path_(std::move(path)) {
         ++registry_.openKeys_;
     }
@@ -55,7 +55,7 @@ class FakeRegistry::Key : public platform::RegistryKey {
                                                       : platform::registry_status::fileNotFound;
     }
 
-  private:
+private:
     FakeRegistry& registry_;
     std::string path_;
 };

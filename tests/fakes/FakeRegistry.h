@@ -21,7 +21,7 @@ struct FakeRegistryValue {
 
 // HKEY_CURRENT_USER in memory. Key paths and value names match without regard to letter case.
 class FakeRegistry : public platform::Registry {
-  public:
+public:
     explicit FakeRegistry(CallLog& log) : log_(log) {}
 
     void createKeyDirectly(const std::string& path);
@@ -39,7 +39,7 @@ class FakeRegistry : public platform::Registry {
     std::unique_ptr<platform::RegistryKey> createKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openKey(const std::string& path) override;
 
-  private:
+private:
     class Key;
     using Values = std::map<std::string, FakeRegistryValue, CaseInsensitiveLess>;
 

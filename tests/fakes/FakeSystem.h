@@ -21,7 +21,7 @@ namespace tal::fakes {
 // A settable clock. Each tick-count read advances the clock by `stepPerRead` milliseconds, so
 // that a loop waiting on the clock makes progress.
 class FakeClock : public platform::Clock {
-  public:
+public:
     std::uint32_t now = 0;
     std::uint32_t stepPerRead = 0;
     platform::TimeOfDay time;
@@ -35,13 +35,13 @@ class FakeClock : public platform::Clock {
 };
 
 class FakeScreenSaver : public platform::ScreenSaver {
-  public:
+public:
     bool running = false;
     bool isRunning() override { return running; }
 };
 
 class FakeProcess : public platform::Process {
-  public:
+public:
     std::string path = "C:\\Kiosk";
     std::vector<std::string> environment{"OS=Windows_NT", "PATH=C:\\Windows"};
     std::uint32_t id = 4242;
@@ -55,7 +55,7 @@ class FakeProcess : public platform::Process {
 
 // Records every call; each step can be told to fail with an error code. Never shuts anything down.
 class FakeSystemShutdown : public platform::SystemShutdown {
-  public:
+public:
     explicit FakeSystemShutdown(CallLog& log) : log_(log) {}
 
     // Operation name ("OpenProcessToken", "LookupPrivilegeValue", "AdjustTokenPrivileges",
@@ -74,7 +74,7 @@ class FakeSystemShutdown : public platform::SystemShutdown {
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
     std::uint32_t lastError() override { return lastError_; }
 
-  private:
+private:
     class Token;
     bool step(const std::string& operation);
 
@@ -90,7 +90,7 @@ struct ShownMessageBox {
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
-  public:
+public:
     explicit FakeMessageBoxes(CallLog& log) : log_(log) {}
 
     std::vector<ShownMessageBox> shown;
@@ -105,13 +105,17 @@ class FakeMessageBoxes : public platform::MessageBoxes {
         }
     }
 
-  private:
+private:
     CallLog& log_;
 };
 
+// Each wait lets the clock move on by the time asked for, as if no message arrived.
 class FakeMessagePump : public platform::MessagePump {
-  public:
+public:
+    explicit FakeMessagePump(FakeClock& clock) : clock_(clock) {}
+
     int passes = 0;
+    std::vector<std::uint32_t> waits;
     std::function<void()> onPass;
 
     void dispatchPending() override {
@@ -120,10 +124,17 @@ class FakeMessagePump : public platform::MessagePump {
             onPass();
         }
     }
+    void waitForMessages(std::uint32_t timeoutMilliseconds) override {
+        waits.push_back(timeoutMilliseconds);
+        clock_.now += timeoutMilliseconds;
+    }
+
+private:
+    FakeClock& clock_;
 };
 
 class FakeMenuControl : public platform::mdlMenuControl {
-  public:
+public:
     explicit FakeMenuControl(CallLog& log) : log_(log) {}
 
     platform::MenuHandle getSystemMenu(platform::WindowHandle window, bool revert) override {
@@ -137,7 +148,7 @@ class FakeMenuControl : public platform::mdlMenuControl {
         return true;
     }
 
-  private:
+private:
     CallLog& log_;
 };
 

@@ -3,7 +3,7 @@
 namespace tal::fakes {
 
 class FakeSystemShutdown::Token : public platform::AccessToken {
-  public:
+public:
     explicit Token(FakeSystemShutdown& owner) : owner_(owner) { ++owner_.openTokens; }
     ~Token() override {
         owner_.log_.add("CloseHandle token");
@@ -12,7 +12,7 @@ class FakeSystemShutdown::Token : public platform::AccessToken {
     Token(const Token&) = delete;
     Token& operator=(const Token&) = delete;
 
-  private:
+private:
     FakeSystemShutdown& owner_;
 };
 

@@ -13,7 +13,7 @@ namespace tal::test_support {
 // One of the programs, copied into a folder of its own with the settings file a test gives it,
 // started as a person would start it, and ended with the test if it is still running.
 class ProgramUnderTest {
-  public:
+public:
     // `executable`: the built program (ANSI path); `settings`: the bytes of TAL.ini, or nothing
     // for no settings file.
     ProgramUnderTest(const std::string& executable, const std::string* settings);
@@ -34,7 +34,7 @@ class ProgramUnderTest {
     HWND findWindow(const std::string& title) const;
     HWND waitForWindow(const std::string& title, std::chrono::milliseconds timeout) const;
 
-  private:
+private:
     TemporaryFolder folder_;
     std::string executable_;
     win32::UniqueHandle process_;

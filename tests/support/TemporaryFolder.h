@@ -6,7 +6,7 @@ namespace tal::test_support {
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TemporaryFolder {
-  public:
+public:
     TemporaryFolder();
     ~TemporaryFolder();
     TemporaryFolder(const TemporaryFolder&) = delete;
@@ -19,7 +19,7 @@ class TemporaryFolder {
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
 
-  private:
+private:
     std::string path_;
 };
 

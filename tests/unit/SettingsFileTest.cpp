@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{"D:\\Program Files\\TAL\\", "D:\\Program Files\\TAL\\TAL.ini"}));
 
 class SettingsFileTest : public testing::Test {
-  protected:
+protected:
     const std::string path = "C:\\Kiosk\\TAL.ini";
     fakes::CallLog log;
     fakes::FakeProfileFile profile{log};
@@ -74,7 +74,7 @@ TEST_F(SettingsFileTest, ShortValuesTakeOneRead) {
 // The system leaves out a double-byte character that does not fit whole, so a cut value can
 // come back one character shorter than size - 1.
 class DoubleByteCuttingProfile : public platform::ProfileFile {
-  public:
+public:
     std::string value;
     std::string getPrivateProfileString(const std::string&, const std::string&, const std::string&,
                                         std::size_t bufferSize, const std::string&) override {

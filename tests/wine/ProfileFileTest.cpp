@@ -11,7 +11,7 @@ namespace tal {
 namespace {
 
 class ProfileFileTest : public testing::Test {
-  protected:
+protected:
     test_support::TemporaryFolder folder;
     win32::Win32ProfileFile profile;
     SettingsFile settings{profile, SettingsFilePath(folder.path())};

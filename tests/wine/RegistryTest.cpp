@@ -11,7 +11,7 @@ namespace tal {
 namespace {
 
 class RegistryTest : public testing::Test {
-  protected:
+protected:
     const std::string root = "Software\\TAL tests\\" + std::to_string(::GetCurrentProcessId()) +
                              "-" + testing::UnitTest::GetInstance()->current_test_info()->name();
     win32::Win32Registry registry;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "kiosk/Form1.h"
+#include "tests/fakes/FakeDesktop.h"
+#include "tests/fakes/FakeForm1View.h"
+#include "tests/fakes/FakeProfileFile.h"
+#include "tests/fakes/FakeRegistry.h"
+#include "tests/fakes/FakeSystem.h"
+
+namespace tal::fakes {
+
+// A kiosk on fakes: every service, one shared call log, the settings file in C:\Kiosk.
+struct KioskFixture {
+    CallLog log;
+    FakeProfileFile profile{log};
+    FakeRegistry registry{log};
+    FakeDesktop desktop{log};
+    FakeClock clock;
+    FakeMessagePump pump{clock};
+    FakeProcess process;
+    FakeScreenSaver screenSaver;
+    FakeSystemShutdown shutdown{log};
+    FakeMessageBoxes messageBoxes{log};
+    FakeForm1View view{log};
+    Form1 form{KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
+                             shutdown, messageBoxes},
+               view};
+
+    const std::string settingsPath = "C:\\Kiosk\\TAL.ini";
+
+    void setting(const std::string& key, const std::string& value) {
+        profile.set(settingsPath, "CONFIG", key, value);
+    }
+};
+
+}  // namespace tal::fakes
