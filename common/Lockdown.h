@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+// What the kiosk's desktop lockdown changes and the settings tool's state reset undoes.
+namespace tal::lockdown {
+
+// The taskbar: the top-level window of this class with an empty title.
+inline constexpr std::string_view taskBarClass = "Shell_TrayWnd";
+
+// Under HKEY_CURRENT_USER: the browser's context-menu policy, a REG_DWORD of 1 when switched off.
+inline constexpr std::string_view contextMenuPolicyKey =
+    "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
+inline constexpr std::string_view contextMenuPolicyValue = "NoBrowserContextMenu";
+
+// Under HKEY_CURRENT_USER: the browser control's toolbar layout, REG_BINARY.
+inline constexpr std::string_view toolbarLayoutKey =
+    "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
+inline constexpr std::string_view toolbarLayoutValue = "ITBarLayout";
+
+}  // namespace tal::lockdown
