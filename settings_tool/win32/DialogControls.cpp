@@ -50,13 +50,15 @@ void FillItems(HWND combo, int count) {
 }
 
 // A drop-down's height is that of its open list; its closed height follows the height of its
-// selection field, which is set so that the closed box gets the designed height.
+// selection field, which is set so that the closed box gets the designed height where the font
+// allows it.
 void SizeComboBox(HWND combo, const RECT& box, int listHeight) {
     ::MoveWindow(combo, box.left, box.top, box.right - box.left, listHeight, FALSE);
     RECT closed{};
     ::GetWindowRect(combo, &closed);
-    const LRESULT field = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int frame = (closed.bottom - closed.top) - static_cast<int>(field);
+    const auto field =
+        static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const int frame = (closed.bottom - closed.top) - field;
     ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                    (box.bottom - box.top) - frame);
 }
