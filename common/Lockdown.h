@@ -3,22 +3,23 @@
 #include <cstddef>
 #include <string_view>
 
-namespace tal {
+// What the kiosk's desktop lockdown changes and the settings tool's state reset undoes.
+namespace tal::lockdown {
 
-// What the kiosk's desktop lockdown changes and the settings tool's state reset restores.
-namespace lockdown {
+// The taskbar: the top-level window of this class with an empty title.
 inline constexpr std::string_view taskBarClass = "Shell_TrayWnd";
 
+// Under HKEY_CURRENT_USER: the browser's context-menu policy, a REG_DWORD of 1 when switched off.
 inline constexpr std::string_view contextMenuPolicyKey =
     "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
 inline constexpr std::string_view contextMenuPolicyValue = "NoBrowserContextMenu";
 
+// Under HKEY_CURRENT_USER: the browser control's toolbar layout, REG_BINARY.
 inline constexpr std::string_view toolbarLayoutKey =
     "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
 inline constexpr std::string_view toolbarLayoutValue = "ITBarLayout";
 // The layout as the kiosk handles it, and the byte that shows the toolbar.
 inline constexpr std::size_t toolbarLayoutSize = 564;
 inline constexpr std::size_t toolbarVisibleByte = 24;
-}  // namespace lockdown
 
-}  // namespace tal
+}  // namespace tal::lockdown

@@ -46,5 +46,7 @@ private:
 
 using UniqueHkey = UniqueAny<HKEY, &::RegCloseKey>;
 using UniqueHandle = UniqueAny<HANDLE, &::CloseHandle>;
+using UniqueFont = UniqueAny<HFONT, &::DeleteObject>;
+using UniqueWindow = UniqueAny<HWND, &::DestroyWindow>;
 
 }  // namespace tal::win32

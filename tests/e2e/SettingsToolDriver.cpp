@@ -1,0 +1,144 @@
+#include "tests/e2e/SettingsToolDriver.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "tests/support/Deadline.h"
+#include "win32/TextConversion.h"
+
+namespace tal::test_support {
+
+namespace {
+
+// The build passes the Linux path of the program; Wine sees the Linux root as drive Z:.
+std::string SettalPath() {
+    std::string path = "Z:" + std::string(TAL_SETTAL_EXE);
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+std::string ClassName(HWND window) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(window, name, 256);
+    return win32::WideToUtf8(name);
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+}  // namespace
+
+SettingsToolDriver::SettingsToolDriver(const std::string* settings)
+    : program_(SettalPath(), settings) {
+    program_.start();
+    dialog_ = program_.waitForWindow("ヴァルノルト設定ツール", programTimeout);
+    if (dialog_ == nullptr) {
+        throw std::runtime_error("the settings dialog did not appear");
+    }
+}
+
+void SettingsToolDriver::setText(int id, const std::string& utf8) const {
+    const std::wstring text = win32::Utf8ToWide(utf8);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+bool SettingsToolDriver::isChecked(int id) const {
+    DWORD_PTR state = 0;
+    ::SendMessageTimeoutW(control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+void SettingsToolDriver::click(int id) const {
+    ::PostMessageW(control(id), BM_CLICK, 0, 0);
+}
+
+HWND SettingsToolDriver::focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog_, nullptr), &info);
+    return info.hwndFocus;
+}
+
+HWND SettingsToolDriver::waitForMessageBox() const {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{program_.processId(), nullptr};
+    WaitFor(
+        [&] {
+            ::EnumWindows(
+                [](HWND window, LPARAM parameter) -> BOOL {
+                    auto& s = *reinterpret_cast<Search*>(parameter);
+                    DWORD owner = 0;
+                    ::GetWindowThreadProcessId(window, &owner);
+                    if (owner == s.processId && ::IsWindowVisible(window) &&
+                        ClassName(window) == "#32770") {
+                        s.found = window;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        programTimeout);
+    return search.found;
+}
+
+void SettingsToolDriver::pressOk(HWND box) const {
+    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    WaitFor([&] { return !::IsWindow(box); }, programTimeout);
+}
+
+bool SettingsToolDriver::waitForExit() const {
+    return program_.hasExited(programTimeout);
+}
+
+std::optional<std::string> SettingsToolDriver::stored(const std::string& key) const {
+    constexpr char absent[] = "\x01 absent";
+    std::vector<char> value(4096);
+    const DWORD length = ::GetPrivateProfileStringA("CONFIG", key.c_str(), absent, value.data(),
+                                                    static_cast<DWORD>(value.size()),
+                                                    program_.settingsPath().c_str());
+    const std::string text(value.data(), length);
+    return text == absent ? std::nullopt : std::optional<std::string>(text);
+}
+
+std::string MessageBoxText(HWND box) {
+    return WindowText(::GetDlgItem(box, 0xFFFF));
+}
+
+bool MessageBoxHasIcon(HWND box) {
+    for (HWND child : Children(box)) {
+        const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
+        if (ClassName(child) == "Static" && (style & SS_TYPEMASK) == SS_ICON &&
+            ::IsWindowVisible(child) && ::SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int MessageBoxButtonCount(HWND box) {
+    int buttons = 0;
+    for (HWND child : Children(box)) {
+        if (ClassName(child) == "Button" && ::IsWindowVisible(child)) {
+            ++buttons;
+        }
+    }
+    return buttons;
+}
+
+}  // namespace tal::test_support

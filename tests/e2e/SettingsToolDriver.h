@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "tests/support/ProgramUnderTest.h"
+
+namespace tal::test_support {
+
+// settal.exe started from a folder of its own with the given TAL.ini (or none), driven from
+// outside through its controls as a person would.
+class SettingsToolDriver {
+public:
+    explicit SettingsToolDriver(const std::string* settings);
+
+    ProgramUnderTest& program() { return program_; }
+    HWND dialog() const { return dialog_; }
+    HWND control(int id) const { return ::GetDlgItem(dialog_, id); }
+
+    std::string text(int id) const { return WindowText(control(id)); }
+    void setText(int id, const std::string& utf8) const;
+    bool isChecked(int id) const;
+    // Posted, so that a message box that the click opens does not block the test.
+    void click(int id) const;
+    // The window with the keyboard focus in the settings tool's thread.
+    HWND focus() const;
+
+    // The message box that the settings tool shows now, or null after the timeout.
+    HWND waitForMessageBox() const;
+    void pressOk(HWND box) const;
+    bool waitForExit() const;
+
+    // A value of the settings file as stored now; nothing when the key is absent.
+    std::optional<std::string> stored(const std::string& key) const;
+
+private:
+    ProgramUnderTest program_;
+    HWND dialog_ = nullptr;
+};
+
+// The text of a message box (UTF-8).
+std::string MessageBoxText(HWND box);
+// Whether a message box shows an icon, and how many buttons it offers.
+bool MessageBoxHasIcon(HWND box);
+int MessageBoxButtonCount(HWND box);
+
+inline constexpr std::chrono::seconds programTimeout{20};
+
+}  // namespace tal::test_support
