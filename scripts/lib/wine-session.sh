@@ -45,13 +45,14 @@ wine_session_boot() {
     || { echo "wine-session: wineboot failed (see $TAL_WINE_LOG)" >&2; return 1; }
   timeout 60 wineserver -w
   # Without a window manager every hide or destroy of a top-level window stalls for seconds unless
-  # Wine manages no windows itself; Japanese text needs a font that has it.
+  # Wine manages no windows itself. Japanese text needs fonts that have it: the IPA fonts share the
+  # metrics of the faces the programs ask for, so that captions fit as they do on Windows.
   local reg="$WINE_SESSION_DIR/session.reg"
   printf '%s\r\n' \
     'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-    '"ＭＳ Ｐゴシック"="Noto Sans CJK JP"' '"ＭＳ ゴシック"="Noto Sans CJK JP"' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' \
     '"MS UI Gothic"="Noto Sans CJK JP"' '"Tahoma"="Noto Sans CJK JP"' '' \
     | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   timeout 60 wine regedit /S "$(winepath_of "$reg")" >>"$TAL_WINE_LOG" 2>&1 \

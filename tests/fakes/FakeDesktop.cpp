@@ -23,6 +23,12 @@ platform::WindowHandle FakeDesktop::addWindow(FakeWindow window) {
     return windows_.back().handle;
 }
 
+platform::WindowHandle FakeDesktop::addWindowOnTop(FakeWindow window) {
+    const platform::WindowHandle handle = addWindow(std::move(window));
+    std::rotate(windows_.begin(), windows_.end() - 1, windows_.end());
+    return handle;
+}
+
 void FakeDesktop::removeWindow(platform::WindowHandle handle) {
     std::erase_if(windows_, [&](const FakeWindow& w) { return w.handle == handle; });
 }

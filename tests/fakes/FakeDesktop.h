@@ -32,6 +32,8 @@ public:
 
     // Adds a window below the existing ones and returns its handle.
     platform::WindowHandle addWindow(FakeWindow window);
+    // Adds a window above all others.
+    platform::WindowHandle addWindowOnTop(FakeWindow window);
     void removeWindow(platform::WindowHandle handle);
     FakeWindow* window(platform::WindowHandle handle);
 
