@@ -6,6 +6,7 @@
 #include "settings_tool/win32/ControlIds.h"
 #include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/UserRegistry.h"
 
 namespace tal {
 namespace {
@@ -13,20 +14,11 @@ namespace {
 namespace id = settings_dialog;
 using test_support::SettingsToolDriver;
 
-const char policyKey[] = "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
-const char toolbarKey[] = "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
+using test_support::policyKey;
+using test_support::toolbarKey;
 
-bool ValueExists(const char* key, const char* value) {
-    return ::RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
-}
-
-void WriteValue(const char* key, const char* value, DWORD type, const std::string& data) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(::RegCreateKeyA(HKEY_CURRENT_USER, key, &opened), ERROR_SUCCESS);
-    ::RegSetValueExA(opened, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                     static_cast<DWORD>(data.size()));
-    ::RegCloseKey(opened);
+bool ValueExists(const std::string& key, const char* value) {
+    return test_support::ReadUserValue(key, value).has_value();
 }
 
 class SettingsResetTest : public testing::Test {
@@ -54,8 +46,9 @@ TEST_F(SettingsResetTest, ShowsTheTaskbarDeletesBothValuesAndKeepsTheFile) {
     ::ShowWindow(taskBar, SW_HIDE);
     ASSERT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(taskBar); },
                                       test_support::programTimeout));
-    WriteValue(policyKey, "NoBrowserContextMenu", REG_DWORD, std::string("\x01\0\0\0", 4));
-    WriteValue(toolbarKey, "ITBarLayout", REG_BINARY, std::string(564, '\0'));
+    test_support::WriteUserValue(policyKey, "NoBrowserContextMenu", REG_DWORD, {1, 0, 0, 0});
+    test_support::WriteUserValue(toolbarKey, "ITBarLayout", REG_BINARY,
+                                 std::vector<std::uint8_t>(564, 0));
 
     tool.click(id::cmdStatusInit);
     EXPECT_TRUE(test_support::WaitFor([&] { return ::IsWindowVisible(taskBar) != FALSE; },

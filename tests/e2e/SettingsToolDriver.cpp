@@ -10,17 +10,6 @@ namespace tal::test_support {
 
 namespace {
 
-// The build passes the Linux path of the program; Wine sees the Linux root as drive Z:.
-std::string SettalPath() {
-    std::string path = "Z:" + std::string(TAL_SETTAL_EXE);
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
-}
-
 std::string ClassName(HWND window) {
     wchar_t name[256] = {};
     ::GetClassNameW(window, name, 256);
@@ -39,7 +28,7 @@ std::vector<HWND> Children(HWND parent) {
 }  // namespace
 
 SettingsToolDriver::SettingsToolDriver(const std::string* settings)
-    : program_(SettalPath(), settings) {
+    : program_(WindowsPathOf(TAL_SETTAL_EXE), settings) {
     program_.start();
     dialog_ = program_.waitForWindow("ヴァルノルト設定ツール", programTimeout);
     if (dialog_ == nullptr) {

@@ -85,6 +85,16 @@ HWND ProgramUnderTest::waitForWindow(const std::string& title,
     return found;
 }
 
+std::string WindowsPathOf(const std::string& linuxPath) {
+    std::string path = "Z:" + linuxPath;
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
 std::string WindowText(HWND window) {
     wchar_t text[4096] = {};
     DWORD_PTR length = 0;

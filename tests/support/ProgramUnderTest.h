@@ -41,6 +41,10 @@ private:
     DWORD processId_ = 0;
 };
 
+// The Windows path of a file that the build names by its Linux path: Wine sees the Linux root as
+// drive Z:.
+std::string WindowsPathOf(const std::string& linuxPath);
+
 // Saves the whole screen as a bitmap file (for a person to look at) in the folder that
 // TAL_SCREENSHOT_DIR names; does nothing without it.
 void SaveScreenshot(const std::string& name);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "tests/support/ProgramUnderTest.h"
+
+namespace tal::test_support {
+
+inline constexpr char kioskTitle[] = "Varnolt";
+
+// TAL.exe started from a folder of its own with the given TAL.ini (or none).
+class KioskDriver {
+public:
+    explicit KioskDriver(const std::string* settings);
+
+    ProgramUnderTest& program() { return program_; }
+    // The visible main window, once it has appeared; null after the timeout.
+    HWND waitForMainWindow(std::chrono::milliseconds timeout);
+    // Closes the main window as the system would and waits for the program to end.
+    bool close();
+
+private:
+    ProgramUnderTest program_;
+};
+
+// The taskbar window of the Wine desktop, once it exists.
+HWND WaitForTaskBar();
+
+}  // namespace tal::test_support

@@ -1,0 +1,128 @@
+// TAL.exe started for real and looked at from outside.
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/KioskDriver.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/UserRegistry.h"
+
+namespace tal {
+namespace {
+
+using namespace std::chrono_literals;
+using test_support::KioskDriver;
+using test_support::policyKey;
+using test_support::toolbarKey;
+
+const std::string lockdownSettings =
+    "[CONFIG]\r\nStartPage=about:blank\r\nTaskBar=off\r\nContextMenu=off\r\nToolBar=off\r\n";
+
+class KioskStartTest : public testing::Test {
+protected:
+    HWND taskBar = nullptr;
+    // Wine's desktop process, which owns the taskbar, runs only while some program has a window.
+    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    nullptr, nullptr);
+
+    void SetUp() override {
+        test_support::DeleteUserValue(policyKey, "NoBrowserContextMenu");
+        test_support::DeleteUserValue(toolbarKey, "ITBarLayout");
+        taskBar = test_support::WaitForTaskBar();
+        ASSERT_NE(taskBar, nullptr);
+        ::ShowWindow(taskBar, SW_SHOWNORMAL);
+    }
+
+    void TearDown() override {
+        ::DestroyWindow(keeper);
+        ::ShowWindow(taskBar, SW_SHOWNORMAL);
+        test_support::DeleteUserValue(policyKey, "NoBrowserContextMenu");
+        test_support::DeleteUserValue(toolbarKey, "ITBarLayout");
+    }
+
+    bool lockdownValuesAbsent() const {
+        return !test_support::ReadUserValue(policyKey, "NoBrowserContextMenu") &&
+               !test_support::ReadUserValue(toolbarKey, "ITBarLayout");
+    }
+};
+
+TEST_F(KioskStartTest, WithoutSettingsABorderlessWindowCoversTheScreenAndNothingIsLocked) {
+    KioskDriver kiosk(nullptr);
+    HWND window = kiosk.waitForMainWindow(20s);
+    ASSERT_NE(window, nullptr);
+
+    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    const LONG exStyle = ::GetWindowLongW(window, GWL_EXSTYLE);
+    EXPECT_EQ(style & WS_CAPTION, 0) << "no caption bar";
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_SYSMENU), 0) << "no frame, no system menu";
+    EXPECT_EQ(exStyle & WS_EX_TOPMOST, 0) << "an ordinary window";
+    EXPECT_NE(::GetWindow(window, GW_OWNER), nullptr) << "owned: no taskbar button";
+    EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0);
+
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+
+    EXPECT_TRUE(::IsWindowVisible(taskBar));
+    EXPECT_TRUE(lockdownValuesAbsent());
+    test_support::SaveScreenshot("kiosk");
+    EXPECT_TRUE(kiosk.close());
+    EXPECT_EQ(kiosk.program().exitCode(), 0U);
+}
+
+TEST_F(KioskStartTest, TheLockdownHidesTheTaskbarAndWritesBothValuesOnceForAll) {
+    std::optional<test_support::StoredValue> firstLayout;
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run == 0 ? "first start" : "second start");
+        KioskDriver kiosk(&lockdownSettings);
+        ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+        EXPECT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(taskBar); }, 5s));
+
+        const auto policy = test_support::ReadUserValue(policyKey, "NoBrowserContextMenu");
+        ASSERT_TRUE(policy.has_value());
+        EXPECT_EQ(policy->type, static_cast<DWORD>(REG_DWORD));
+        EXPECT_EQ(policy->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+
+        const auto layout = test_support::ReadUserValue(toolbarKey, "ITBarLayout");
+        ASSERT_TRUE(layout.has_value());
+        EXPECT_EQ(layout->type, static_cast<DWORD>(REG_BINARY));
+        ASSERT_EQ(layout->data.size(), 564U);
+        EXPECT_EQ(layout->data[24], 0);
+        if (firstLayout) {
+            EXPECT_EQ(layout->data, firstLayout->data) << "byte for byte the same";
+        }
+        firstLayout = layout;
+
+        EXPECT_TRUE(kiosk.close());
+        EXPECT_FALSE(::IsWindowVisible(taskBar)) << "closing the kiosk restores nothing";
+    }
+}
+
+TEST_F(KioskStartTest, TheForeignProgramsWindowStopsTheKioskBeforeItChangesAnything) {
+    // Hidden and in other letters: the system's search still finds it.
+    HWND foreign = ::CreateWindowExA(0, "STATIC", "rx7300", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, nullptr, nullptr);
+    ASSERT_NE(foreign, nullptr);
+    KioskDriver kiosk(&lockdownSettings);
+    EXPECT_TRUE(kiosk.program().hasExited(10s));
+    EXPECT_EQ(kiosk.program().exitCode(), 0U);
+    EXPECT_EQ(kiosk.program().findWindow(test_support::kioskTitle), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(taskBar));
+    EXPECT_TRUE(lockdownValuesAbsent());
+    ::DestroyWindow(foreign);
+}
+
+TEST_F(KioskStartTest, TheStartUpWaitDelaysTheWindow) {
+    const std::string settings = "[CONFIG]\r\nStartPage=about:blank\r\nWaitToStart=2.5\r\n";
+    const auto started = std::chrono::steady_clock::now();
+    KioskDriver kiosk(&settings);
+    ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, 2500ms);
+}
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,133 @@
+// The real main window and browser host, driven by the start-up logic with the real services.
+#include <ole2.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "kiosk/Form1.h"
+#include "kiosk/win32/MainWindow.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/TemporaryFolder.h"
+#include "win32/Win32Desktop.h"
+#include "win32/Win32ProfileFile.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32System.h"
+#include "win32/Win32SystemShutdown.h"
+
+namespace tal {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The program's folder is a temporary one, so that each test has its own settings file.
+class FolderProcess : public win32::Win32Process {
+public:
+    explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
+    std::string applicationPath() override { return folder_; }
+
+private:
+    std::string folder_;
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
+    void TearDown() override { ::OleUninitialize(); }
+
+    test_support::TemporaryFolder folder;
+    win32::Win32ProfileFile profile;
+    win32::Win32Registry registry;
+    win32::Win32Desktop desktop;
+    win32::Win32Clock clock;
+    win32::Win32MessagePump pump;
+    FolderProcess process{folder.path()};
+    win32::Win32ScreenSaver screenSaver;
+    win32::Win32SystemShutdown shutdown;
+    win32::Win32MessageBoxes messageBoxes;
+};
+
+TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
+    const std::string longPage = "http://kiosk.example/" + std::string(279, 'p');
+    for (const std::string& page : {std::string(), longPage}) {
+        if (page.empty()) {
+            ::DeleteFileA(folder.file("TAL.ini").c_str());
+        } else {
+            folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n");
+        }
+        kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+        Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
+                                 shutdown, messageBoxes},
+                   window);
+        form.Form_Load();
+        const std::wstring expected =
+            page.empty() ? L"https://www.wikipedia.org/" : std::wstring(page.begin(), page.end());
+        EXPECT_EQ(window.browser().locationUrl(), expected);
+        EXPECT_EQ(window.browser().locationUrl().size(), page.empty() ? 26U : 300U);
+    }
+}
+
+TEST_F(MainWindowTest, TheWindowAndTheBrowserCoverTheScreen) {
+    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
+                             shutdown, messageBoxes},
+               window);
+    form.Form_Load();
+    window.show();
+    RECT rect{};
+    ::GetWindowRect(window.handle(), &rect);
+    EXPECT_EQ(rect.right - rect.left, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.bottom - rect.top, ::GetSystemMetrics(SM_CYSCREEN));
+    HWND control = ::GetWindow(window.handle(), GW_CHILD);
+    ASSERT_NE(control, nullptr) << "the browser control's window";
+    RECT controlRect{};
+    ::GetWindowRect(control, &controlRect);
+    EXPECT_EQ(controlRect.right - controlRect.left, rect.right - rect.left);
+    EXPECT_EQ(controlRect.bottom - controlRect.top, rect.bottom - rect.top);
+}
+
+TEST_F(MainWindowTest, TheTimerTicksOnlyOnceStartUpHasSetItsInterval) {
+    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    int ticks = 0;
+    window.onTimer = [&] { ++ticks; };
+    test_support::PumpFor(1200ms);
+    EXPECT_EQ(ticks, 0) << "interval 0 until start-up";
+
+    window.setTimerInterval(1000);
+    EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 1; }, 2500ms));
+}
+
+TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
+    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
+                             shutdown, messageBoxes},
+               window);
+    int ticks = 0;
+    window.onTimer = [&] { ++ticks; };
+    window.browser().onFocus = [&] { form.WebBrowser1_GotFocus(); };
+    window.setTimerInterval(1000);
+    window.setTimerEnabled(false);
+    test_support::PumpFor(1200ms);
+    ASSERT_EQ(ticks, 0);
+
+    // The control's focus notification, as the control itself would send it.
+    IOleControlSite* site = &window.browser();
+    EXPECT_EQ(site->OnFocus(TRUE), S_OK);
+    EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 1; }, 2500ms));
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
+    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    int unloads = 0;
+    window.onUnload = [&] { ++unloads; };
+    ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(unloads, 1);
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+}
+
+}  // namespace
+}  // namespace tal
