@@ -1,13 +1,16 @@
 # Sourced by scripts that run Windows programs under Wine. Gives each run its own X display,
 # Wine prefix and Japanese locale under a folder of the caller, and tears them down again.
 #
-#   wine_session_prepare DIR   locale, environment and Xvfb (fast)
+#   wine_session_prepare DIR [reuse-display]
+#                              locale, environment and Xvfb (fast); with reuse-display an existing
+#                              $DISPLAY is used instead of a display of its own
 #   wine_session_boot          a fresh prefix under DIR (about 10 s; can run beside a build)
 #   wine_session_start         the persistent wineserver for the suite
 #   wine_session_stop          wineserver and Xvfb
 
 wine_session_prepare() {
   WINE_SESSION_DIR=$(mkdir -p "$1" && cd "$1" && pwd)
+  local reuse_display=${2:-}
   mkdir -p "$WINE_SESSION_DIR/home" "$WINE_SESSION_DIR/locale"
 
   # Code page 932 as on a Japanese Windows: needs a ja_JP locale, which is generated, not installed.
@@ -23,7 +26,9 @@ wine_session_prepare() {
   export HOME="$WINE_SESSION_DIR/home"
   export TAL_WINE_LOG="$WINE_SESSION_DIR/wine.log"
 
-  if [ -z "${WINE_SESSION_XVFB_PID:-}" ]; then
+  if [ "$reuse_display" = reuse-display ] && [ -n "${DISPLAY:-}" ]; then
+    :
+  elif [ -z "${WINE_SESSION_XVFB_PID:-}" ]; then
     local fifo="$WINE_SESSION_DIR/displayfd"
     rm -f "$fifo" && mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" \
