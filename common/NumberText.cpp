@@ -140,6 +140,15 @@ std::optional<double> NumericValue(std::string_view text) {
     return ParseExtent(text, extent);
 }
 
+float PositionValue(std::string_view text) {
+    const NumberExtent extent = ScanNumber(text, SkipBlanks(text, 0), true);
+    if (extent.end == extent.begin || SkipBlanks(text, extent.end) != text.size()) {
+        return 0.0F;
+    }
+    constexpr double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(ParseExtent(text, extent), -largest, largest));
+}
+
 std::string FormatTwoDigits(double value) {
     const double rounded = std::round(value);
     std::array<char, 400> digits{};

@@ -17,6 +17,11 @@ double LeadingNumber(std::string_view text);
 // nothing when the text is not numeric.
 std::optional<double> NumericValue(std::string_view text);
 
+// A stored window position in twips: the whole text (blanks around it allowed) read as a decimal
+// number with "." as decimal point and an optional exponent. Text that is not such a number,
+// the empty text included, is 0; a number beyond single precision is clamped to its largest value.
+float PositionValue(std::string_view text);
+
 // At least two digits, rounded to a whole number with halves away from zero: 7 -> "07",
 // 7.5 -> "08", 123 -> "123", -5 -> "-05".
 std::string FormatTwoDigits(double value);

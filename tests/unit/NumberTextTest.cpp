@@ -75,6 +75,33 @@ INSTANTIATE_TEST_SUITE_P(
                     NumericCase{"1,5", std::nullopt}, NumericCase{"--1", std::nullopt},
                     NumericCase{"7:", std::nullopt}));
 
+struct PositionValueCase {
+    const char* text;
+    float twips;
+};
+
+class PositionValueTest : public testing::TestWithParam<PositionValueCase> {};
+
+TEST_P(PositionValueTest, ReadsWholeNumbersAndTakesZeroForAnythingElse) {
+    EXPECT_FLOAT_EQ(PositionValue(GetParam().text), GetParam().twips)
+        << "text \"" << GetParam().text << "\"";
+}
+
+constexpr float largestFloat = std::numeric_limits<float>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PositionValueTest,
+    testing::Values(PositionValueCase{"3000", 3000}, PositionValueCase{"150.5", 150.5F},
+                    PositionValueCase{"-300", -300}, PositionValueCase{" 7020 ", 7020},
+                    PositionValueCase{"0", 0}, PositionValueCase{"-0", 0},
+                    PositionValueCase{"1.234568E+07", 12345680}, PositionValueCase{"", 0},
+                    PositionValueCase{"  ", 0}, PositionValueCase{"abc", 0},
+                    PositionValueCase{"12abc", 0}, PositionValueCase{"0x10", 0},
+                    PositionValueCase{"1,5", 0}, PositionValueCase{"nan", 0},
+                    PositionValueCase{"inf", 0}, PositionValueCase{"1e40", largestFloat},
+                    PositionValueCase{"-1e40", -largestFloat},
+                    PositionValueCase{"1e308", largestFloat}, PositionValueCase{"1e-50", 0}));
+
 struct TwoDigitCase {
     double value;
     const char* text;
