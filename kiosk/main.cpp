@@ -3,7 +3,11 @@
 #include <ole2.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "kiosk/Form1.h"
+#include "kiosk/frmInitButton.h"
+#include "kiosk/win32/InitButtonWindow.h"
 #include "kiosk/win32/MainWindow.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32ProfileFile.h"
@@ -61,8 +65,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                        screenSaver, shutdown, messageBoxes},
                     window);
     window.onTimer = [&form] { form.Timer1_Timer(); };
-    window.onUnload = [&form] { form.Form_Unload(); };
     window.browser().onFocus = [&form] { form.WebBrowser1_GotFocus(); };
+
+    tal::win32::Win32MenuControl menu;
+    std::unique_ptr<tal::kiosk_win32::InitButtonWindow> buttonWindow;
+    std::unique_ptr<tal::frmInitButton> button;
+    window.onShowInitButton = [&] {
+        buttonWindow = std::make_unique<tal::kiosk_win32::InitButtonWindow>(instance);
+        button = std::make_unique<tal::frmInitButton>(
+            tal::InitButtonPlatform{profile, process, desktop, menu}, *buttonWindow, form);
+        buttonWindow->onClick = [&button] { button->Command1_Click(); };
+        button->Form_Load();
+    };
+    // The button window goes with the main window: the program ends when the kiosk closes.
+    window.onUnload = [&] {
+        form.Form_Unload();
+        button.reset();
+        buttonWindow.reset();
+    };
 
     form.Form_Load();
     window.show();

@@ -15,6 +15,14 @@ inline constexpr std::uint32_t close = 0x10;
 inline constexpr std::uint32_t quit = 0x12;
 }  // namespace window_message
 
+// SetWindowPos: HWND_TOPMOST as insert-after, and its flags.
+inline constexpr WindowHandle topmost = static_cast<WindowHandle>(-1);
+namespace window_pos {
+inline constexpr std::uint32_t noSize = 0x1;
+inline constexpr std::uint32_t noMove = 0x2;
+inline constexpr std::uint32_t showWindow = 0x40;
+}  // namespace window_pos
+
 namespace show_command {
 inline constexpr int hide = 0;
 inline constexpr int showNormal = 1;
@@ -29,6 +37,8 @@ public:
     virtual WindowHandle findWindow(const std::optional<std::string>& className,
                                     const std::optional<std::string>& windowName) = 0;
     virtual void showWindow(WindowHandle window, int command) = 0;
+    virtual void setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
+                              int width, int height, std::uint32_t flags) = 0;
 
     // EnumWindows: calls `visit` once per top-level window in z-order, top first, for as long as
     // it returns true.

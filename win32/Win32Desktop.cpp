@@ -41,6 +41,11 @@ void Win32Desktop::showWindow(platform::WindowHandle window, int command) {
     ::ShowWindow(ToHwnd(window), command);
 }
 
+void Win32Desktop::setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter,
+                                int x, int y, int width, int height, std::uint32_t flags) {
+    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, width, height, flags);
+}
+
 void Win32Desktop::enumWindows(const std::function<bool(platform::WindowHandle)>& visit) {
     ::EnumWindows(&VisitWindow, reinterpret_cast<LPARAM>(&visit));
 }

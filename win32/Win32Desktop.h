@@ -9,6 +9,8 @@ public:
     platform::WindowHandle findWindow(const std::optional<std::string>& className,
                                       const std::optional<std::string>& windowName) override;
     void showWindow(platform::WindowHandle window, int command) override;
+    void setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter, int x,
+                      int y, int width, int height, std::uint32_t flags) override;
     void enumWindows(const std::function<bool(platform::WindowHandle)>& visit) override;
     std::size_t getWindowTextLength(platform::WindowHandle window) override;
     std::string getWindowText(platform::WindowHandle window, std::size_t maxCount) override;

@@ -59,6 +59,15 @@ void FakeDesktop::showWindow(platform::WindowHandle handle, int command) {
     }
 }
 
+void FakeDesktop::setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter,
+                               int x, int y, int width, int height, std::uint32_t flags) {
+    log_.add("SetWindowPos " + std::to_string(window) + " " +
+             (insertAfter == platform::topmost ? std::string("HWND_TOPMOST")
+                                               : std::to_string(insertAfter)) +
+             " " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(width) + " " +
+             std::to_string(height) + " " + std::to_string(flags));
+}
+
 void FakeDesktop::enumWindows(const std::function<bool(platform::WindowHandle)>& visit) {
     if (beforeEnumeration) {
         beforeEnumeration(enumerations_);

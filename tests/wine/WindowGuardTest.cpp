@@ -12,6 +12,7 @@
 #include "tests/support/Deadline.h"
 #include "tests/support/ProgramUnderTest.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/WindowHost.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Win32Desktop.h"
 
@@ -19,49 +20,6 @@ namespace tal {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A second process holding the given windows; its log tells what they received.
-class WindowHost {
-public:
-    WindowHost(const test_support::TemporaryFolder& folder, const std::string& name,
-               const std::string& windows)
-        : log_(folder.file(name + ".log")) {
-        std::string commandLine = "\"" + test_support::WindowsPathOf(TAL_WINDOW_HOST_EXE) +
-                                  "\" \"" + log_ + "\" " + windows;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &info)) {
-            ::CloseHandle(info.hThread);
-            process_.reset(info.hProcess);
-        }
-    }
-    ~WindowHost() {
-        if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
-            ::TerminateProcess(process_.get(), 9);
-        }
-    }
-    WindowHost(const WindowHost&) = delete;
-    WindowHost& operator=(const WindowHost&) = delete;
-
-    bool started() const { return static_cast<bool>(process_); }
-    bool waitForExit(std::chrono::milliseconds timeout) const {
-        return ::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) ==
-               WAIT_OBJECT_0;
-    }
-    std::string log() const {
-        std::ifstream in(log_);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    bool waitUntilReady() const {
-        return test_support::WaitFor([&] { return log().find("ready") != std::string::npos; }, 20s);
-    }
-
-private:
-    std::string log_;
-    win32::UniqueHandle process_;
-};
 
 // A window of the test's own process that counts what it receives.
 struct OwnWindow {
@@ -113,7 +71,8 @@ TEST(WindowGuardOnTheDesktopTest, OneClosePassClosesListedClassesAndQuitsTheOthe
     test_support::TemporaryFolder folder;
     win32::Win32Desktop desktop;
     const OwnWindow before("Open before the snapshot");
-    const WindowHost earlier(folder, "earlier", "TalGuardEarly|Earlier|1");
+    const test_support::WindowHost earlier(TAL_WINDOW_HOST_EXE, folder, "earlier",
+                                           "TalGuardEarly|Earlier|1");
     ASSERT_TRUE(earlier.started());
     ASSERT_TRUE(earlier.waitUntilReady());
 
@@ -121,10 +80,13 @@ TEST(WindowGuardOnTheDesktopTest, OneClosePassClosesListedClassesAndQuitsTheOthe
     guard.TakeWindowSnapshot();
     EXPECT_GE(guard.StartupWindowCount, 2U);
 
-    const WindowHost folderWindow(folder, "folder", "CabinetWClass|Folder|1");
-    const WindowHost editor(folder, "editor", "TalGuardEditor|Editor|1");
-    const WindowHost quiet(folder, "quiet", "TalGuardQuiet|Hidden|0 TalGuardQuiet||1");
-    for (const WindowHost* host : {&folderWindow, &editor, &quiet}) {
+    const test_support::WindowHost folderWindow(TAL_WINDOW_HOST_EXE, folder, "folder",
+                                                "CabinetWClass|Folder|1");
+    const test_support::WindowHost editor(TAL_WINDOW_HOST_EXE, folder, "editor",
+                                          "TalGuardEditor|Editor|1");
+    const test_support::WindowHost quiet(TAL_WINDOW_HOST_EXE, folder, "quiet",
+                                         "TalGuardQuiet|Hidden|0 TalGuardQuiet||1");
+    for (const test_support::WindowHost* host : {&folderWindow, &editor, &quiet}) {
         ASSERT_TRUE(host->started());
         ASSERT_TRUE(host->waitUntilReady());
     }

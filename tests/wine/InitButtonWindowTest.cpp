@@ -1,0 +1,101 @@
+// The return-to-start button window in-process: its font, and a press that brings the browser
+// back to the start page at the next tick.
+#include <ole2.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "kiosk/Form1.h"
+#include "kiosk/frmInitButton.h"
+#include "kiosk/win32/InitButtonWindow.h"
+#include "kiosk/win32/MainWindow.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/TemporaryFolder.h"
+#include "win32/TextConversion.h"
+#include "win32/Win32Desktop.h"
+#include "win32/Win32ProfileFile.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32System.h"
+#include "win32/Win32SystemShutdown.h"
+
+namespace tal {
+namespace {
+
+class FolderProcess : public win32::Win32Process {
+public:
+    explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
+    std::string applicationPath() override { return folder_; }
+
+private:
+    std::string folder_;
+};
+
+TEST(InitButtonWindowTest, TheButtonUsesTheBoldTwelvePointJapaneseFont) {
+    kiosk_win32::InitButtonWindow window(::GetModuleHandleW(nullptr));
+    HWND button = ::GetDlgItem(window.window(), kiosk_win32::command1Id);
+    ASSERT_NE(button, nullptr);
+    LOGFONTW font{};
+    ASSERT_NE(::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)),
+                           sizeof font, &font),
+              0);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfHeight, -::MulDiv(12, static_cast<int>(::GetDpiForWindow(button)), 72));
+    EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(win32::WideToUtf8(font.lfFaceName), "ＭＳ Ｐゴシック");
+}
+
+TEST(InitButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTick) {
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    {
+        test_support::TemporaryFolder folder;
+        folder.write("TAL.ini", "[CONFIG]\r\nStartPage=http://start.example/\r\nInitButton=on\r\n");
+        win32::Win32ProfileFile profile;
+        win32::Win32Registry registry;
+        win32::Win32Desktop desktop;
+        win32::Win32Clock clock;
+        win32::Win32MessagePump pump;
+        FolderProcess process{folder.path()};
+        win32::Win32ScreenSaver screenSaver;
+        win32::Win32SystemShutdown shutdown;
+        win32::Win32MessageBoxes messageBoxes;
+        win32::Win32MenuControl menu;
+
+        kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+        Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
+                                 shutdown, messageBoxes},
+                   window);
+        kiosk_win32::InitButtonWindow buttonWindow(::GetModuleHandleW(nullptr));
+        frmInitButton button(InitButtonPlatform{profile, process, desktop, menu}, buttonWindow,
+                             form);
+        buttonWindow.onClick = [&] { button.Command1_Click(); };
+        window.onShowInitButton = [&] { button.Form_Load(); };
+        form.Form_Load();
+        ASSERT_TRUE(::IsWindowVisible(buttonWindow.window()));
+
+        window.navigate("http://elsewhere.example/");
+        ASSERT_TRUE(test_support::WaitFor(
+            [&] { return window.browser().locationUrl() == L"http://elsewhere.example/"; },
+            std::chrono::seconds(5)))
+            << win32::WideToUtf8(window.browser().locationUrl());
+        ::SendMessageW(::GetDlgItem(buttonWindow.window(), kiosk_win32::command1Id), BM_CLICK, 0,
+                       0);
+        test_support::PumpFor(std::chrono::milliseconds(300));
+        EXPECT_EQ(window.browser().locationUrl(), L"http://elsewhere.example/")
+            << "the press only requests the reset";
+        form.Timer1_Timer();
+        EXPECT_TRUE(test_support::WaitFor(
+            [&] { return window.browser().locationUrl() == L"http://start.example/"; },
+            std::chrono::seconds(5)))
+            << win32::WideToUtf8(window.browser().locationUrl());
+        EXPECT_EQ(
+            ::GetPrivateProfileIntA("CONFIG", "InitButtonX", -1, folder.file("TAL.ini").c_str()),
+            0);
+    }
+    ::OleUninitialize();
+}
+
+}  // namespace
+}  // namespace tal
