@@ -1,0 +1,91 @@
+// Measures, under the real system: the time from starting a program to its window being visible
+// (the kiosk against the bare browser window), and one close pass of the window guard over the
+// desktop with 200 extra windows. Prints one "name value unit" line per figure.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "kiosk/mdlAppExit.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/ProgramUnderTest.h"
+#include "tests/support/WindowHost.h"
+#include "win32/Win32Desktop.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Milliseconds from CreateProcess to the visible window titled `title`.
+double TimeToWindow(const std::string& executable, const std::string& title) {
+    const std::string settings = "[CONFIG]\r\nStartPage=about:blank\r\n";
+    tal::test_support::ProgramUnderTest program(executable, &settings);
+    const auto started = Clock::now();
+    program.start();
+    if (program.waitForWindow(title, std::chrono::seconds(30)) == nullptr) {
+        return -1;
+    }
+    const double elapsed =
+        std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    if (HWND window = program.findWindow(title)) {
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    program.hasExited(std::chrono::seconds(10));
+    return elapsed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    // A hidden window keeps the desktop process alive between the programs, as on a real desktop.
+    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    nullptr, nullptr);
+    const std::string kiosk = tal::test_support::WindowsPathOf(TAL_KIOSK_EXE);
+    const std::string bare = tal::test_support::WindowsPathOf(TAL_BARE_BROWSER_EXE);
+    TimeToWindow(kiosk, "Varnolt");  // the first start of a program pays for loading the system
+    TimeToWindow(bare, "Bare");
+    std::vector<double> kioskTimes;
+    std::vector<double> bareTimes;
+    for (int run = 0; run < runs; ++run) {
+        kioskTimes.push_back(TimeToWindow(kiosk, "Varnolt"));
+        bareTimes.push_back(TimeToWindow(bare, "Bare"));
+    }
+    std::printf("startup_kiosk_ms %.1f\n", Median(kioskTimes));
+    std::printf("startup_bare_ms %.1f\n", Median(bareTimes));
+    std::printf("startup_ratio %.3f\n", Median(kioskTimes) / Median(bareTimes));
+
+    const tal::test_support::TemporaryFolder folder;
+    std::string windows;
+    for (int i = 0; i < 200; ++i) {
+        windows += "TalBenchWindow|Window" + std::to_string(i) + "|1 ";
+    }
+    const tal::test_support::WindowHost host(TAL_WINDOW_HOST_EXE, folder, "bench", windows);
+    if (!host.waitUntilReady()) {
+        std::fprintf(stderr, "the 200 windows did not open\n");
+        return 1;
+    }
+    tal::win32::Win32Desktop desktop;
+    // The windows stand at start-up, so that the passes measure the walk, not their closing.
+    tal::mdlAppExit guard(desktop, ::GetCurrentProcessId());
+    guard.TakeWindowSnapshot();
+    std::vector<double> passes;
+    for (int pass = 0; pass < 50; ++pass) {
+        const auto started = Clock::now();
+        guard.CloseForeignWindows();
+        passes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - started).count());
+    }
+    std::printf("close_pass_wine_windows %zu\n", guard.StartupWindowCount);
+    std::printf("close_pass_wine_ms %.3f\n", Median(passes));
+    ::DestroyWindow(keeper);
+    return 0;
+}
