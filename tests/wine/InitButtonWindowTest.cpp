@@ -13,25 +13,11 @@
 #include "kiosk/win32/InitButtonWindow.h"
 #include "kiosk/win32/MainWindow.h"
 #include "tests/support/Deadline.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/wine/KioskServices.h"
 #include "win32/TextConversion.h"
-#include "win32/Win32Desktop.h"
-#include "win32/Win32ProfileFile.h"
-#include "win32/Win32Registry.h"
-#include "win32/Win32System.h"
-#include "win32/Win32SystemShutdown.h"
 
 namespace tal {
 namespace {
-
-class FolderProcess : public win32::Win32Process {
-public:
-    explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
-    std::string applicationPath() override { return folder_; }
-
-private:
-    std::string folder_;
-};
 
 TEST(InitButtonWindowTest, TheButtonUsesTheBoldTwelvePointJapaneseFont) {
     kiosk_win32::InitButtonWindow window(::GetModuleHandleW(nullptr));
@@ -50,26 +36,16 @@ TEST(InitButtonWindowTest, TheButtonUsesTheBoldTwelvePointJapaneseFont) {
 TEST(InitButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTick) {
     ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
     {
-        test_support::TemporaryFolder folder;
-        folder.write("TAL.ini", "[CONFIG]\r\nStartPage=http://start.example/\r\nInitButton=on\r\n");
-        win32::Win32ProfileFile profile;
-        win32::Win32Registry registry;
-        win32::Win32Desktop desktop;
-        win32::Win32Clock clock;
-        win32::Win32MessagePump pump;
-        FolderProcess process{folder.path()};
-        win32::Win32ScreenSaver screenSaver;
-        win32::Win32SystemShutdown shutdown;
-        win32::Win32MessageBoxes messageBoxes;
-        win32::Win32MenuControl menu;
+        test_support::KioskServices services;
+        services.folder.write("TAL.ini",
+                              "[CONFIG]\r\nStartPage=http://start.example/\r\nInitButton=on\r\n");
 
         kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-        Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
-                                 shutdown, messageBoxes},
-                   window);
+        Form1 form(services.platform(), window);
         kiosk_win32::InitButtonWindow buttonWindow(::GetModuleHandleW(nullptr));
-        frmInitButton button(InitButtonPlatform{profile, process, desktop, menu}, buttonWindow,
-                             form);
+        frmInitButton button(
+            InitButtonPlatform{services.profile, services.process, services.desktop, services.menu},
+            buttonWindow, form);
         buttonWindow.onClick = [&] { button.Command1_Click(); };
         window.onShowInitButton = [&] { button.Form_Load(); };
         form.Form_Load();
@@ -90,9 +66,9 @@ TEST(InitButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTick
             [&] { return window.browser().locationUrl() == L"http://start.example/"; },
             std::chrono::seconds(5)))
             << win32::WideToUtf8(window.browser().locationUrl());
-        EXPECT_EQ(
-            ::GetPrivateProfileIntA("CONFIG", "InitButtonX", -1, folder.file("TAL.ini").c_str()),
-            0);
+        EXPECT_EQ(::GetPrivateProfileIntA("CONFIG", "InitButtonX", -1,
+                                          services.folder.file("TAL.ini").c_str()),
+                  0);
     }
     ::OleUninitialize();
 }

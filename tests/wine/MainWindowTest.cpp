@@ -10,43 +10,17 @@
 #include "kiosk/Form1.h"
 #include "kiosk/win32/MainWindow.h"
 #include "tests/support/Deadline.h"
-#include "tests/support/TemporaryFolder.h"
-#include "win32/Win32Desktop.h"
-#include "win32/Win32ProfileFile.h"
-#include "win32/Win32Registry.h"
-#include "win32/Win32System.h"
-#include "win32/Win32SystemShutdown.h"
+#include "tests/wine/KioskServices.h"
 
 namespace tal {
 namespace {
 
 using namespace std::chrono_literals;
 
-// The program's folder is a temporary one, so that each test has its own settings file.
-class FolderProcess : public win32::Win32Process {
-public:
-    explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
-    std::string applicationPath() override { return folder_; }
-
-private:
-    std::string folder_;
-};
-
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public testing::Test, protected test_support::KioskServices {
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
     void TearDown() override { ::OleUninitialize(); }
-
-    test_support::TemporaryFolder folder;
-    win32::Win32ProfileFile profile;
-    win32::Win32Registry registry;
-    win32::Win32Desktop desktop;
-    win32::Win32Clock clock;
-    win32::Win32MessagePump pump;
-    FolderProcess process{folder.path()};
-    win32::Win32ScreenSaver screenSaver;
-    win32::Win32SystemShutdown shutdown;
-    win32::Win32MessageBoxes messageBoxes;
 };
 
 TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
@@ -58,9 +32,7 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
             folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n");
         }
         kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-        Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
-                                 shutdown, messageBoxes},
-                   window);
+        Form1 form(platform(), window);
         form.Form_Load();
         const std::wstring expected =
             page.empty() ? L"https://www.wikipedia.org/" : std::wstring(page.begin(), page.end());
@@ -71,9 +43,7 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
 
 TEST_F(MainWindowTest, TheWindowAndTheBrowserCoverTheScreen) {
     kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-    Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
-                             shutdown, messageBoxes},
-               window);
+    Form1 form(platform(), window);
     form.Form_Load();
     window.show();
     RECT rect{};
@@ -101,9 +71,7 @@ TEST_F(MainWindowTest, TheTimerTicksOnlyOnceStartUpHasSetItsInterval) {
 
 TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
     kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-    Form1 form(KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
-                             shutdown, messageBoxes},
-               window);
+    Form1 form(platform(), window);
     int ticks = 0;
     window.onTimer = [&] { ++ticks; };
     window.browser().onFocus = [&] { form.WebBrowser1_GotFocus(); };

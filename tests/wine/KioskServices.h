@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "kiosk/Form1.h"
+#include "tests/support/TemporaryFolder.h"
+#include "win32/Win32Desktop.h"
+#include "win32/Win32ProfileFile.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32System.h"
+#include "win32/Win32SystemShutdown.h"
+
+namespace tal::test_support {
+
+// The program's folder is a temporary one, so that each test has its own settings file.
+class FolderProcess : public win32::Win32Process {
+public:
+    explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
+    std::string applicationPath() override { return folder_; }
+
+private:
+    std::string folder_;
+};
+
+// The kiosk's real services, as the program wires them, in a folder of the test's own.
+struct KioskServices {
+    TemporaryFolder folder;
+    win32::Win32ProfileFile profile;
+    win32::Win32Registry registry;
+    win32::Win32Desktop desktop;
+    win32::Win32Clock clock;
+    win32::Win32MessagePump pump;
+    FolderProcess process{folder.path()};
+    win32::Win32ScreenSaver screenSaver;
+    win32::Win32SystemShutdown shutdown;
+    win32::Win32MessageBoxes messageBoxes;
+    win32::Win32MenuControl menu;
+
+    KioskPlatform platform() {
+        return {profile, registry,    desktop,  clock,       pump,
+                process, screenSaver, shutdown, messageBoxes};
+    }
+};
+
+}  // namespace tal::test_support
