@@ -39,6 +39,9 @@ void Form1::Form_Load() {
                                 SettingsFilePath(platform_.process.applicationPath()));
     ApplyLockdown(settings);
     Wait(StartDelayMilliseconds(LeadingNumber(Read(settings, settings::WaitToStart))));
+    if (unloaded_) {
+        return;
+    }
     startPage_ = Read(settings, settings::StartPage);
     powerOffTime_ = Read(settings, settings::TimeToShutdown);
     windowGuard_.TakeWindowSnapshot();
@@ -86,6 +89,9 @@ void Form1::Wait(std::int32_t milliseconds) {
     for (std::uint32_t elapsed = platform_.clock.tickCount() - start; elapsed < requested;
          elapsed = platform_.clock.tickCount() - start) {
         platform_.pump.dispatchPending();
+        if (unloaded_) {
+            return;
+        }
         platform_.pump.waitForMessages(requested - elapsed);
     }
 }

@@ -36,14 +36,16 @@ public:
     Form1(const KioskPlatform& platform, Form1View& view);
 
     void Form_Load();
-    // The lockdown stays in place when the kiosk closes; only the settings tool undoes it.
-    void Form_Unload() {}
+    // The lockdown stays in place when the kiosk closes; only the settings tool undoes it. A
+    // start-up that is still in its wait ends there.
+    void Form_Unload() { unloaded_ = true; }
     void Timer1_Timer();
     void WebBrowser1_GotFocus();
     // True requests one reset at the next tick on which no screen saver runs; false cancels it.
     void ScreenSaver(bool NewValue) { resetPending_ = NewValue; }
 
-    // Waits `milliseconds` while window messages go on being handled.
+    // Waits `milliseconds` while window messages go on being handled, or until one of them
+    // unloads the form.
     void Wait(std::int32_t milliseconds);
 
 private:
@@ -57,6 +59,7 @@ private:
     std::string powerOffTime_;
     bool resetPending_ = false;
     bool inTick_ = false;
+    bool unloaded_ = false;
 };
 
 }  // namespace tal

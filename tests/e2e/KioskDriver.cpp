@@ -13,8 +13,20 @@ HWND KioskDriver::waitForMainWindow(std::chrono::milliseconds timeout) {
     return program_.waitForWindow(kioskTitle, timeout);
 }
 
+HWND KioskDriver::mainWindow() const {
+    for (HWND window = nullptr;
+         (window = ::FindWindowExA(nullptr, window, nullptr, kioskTitle)) != nullptr;) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == program_.processId()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 bool KioskDriver::close() {
-    if (HWND window = program_.findWindow(kioskTitle)) {
+    if (HWND window = mainWindow()) {
         ::PostMessageW(window, WM_CLOSE, 0, 0);
     }
     return program_.hasExited(std::chrono::seconds(10));

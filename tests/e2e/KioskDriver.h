@@ -19,10 +19,14 @@ public:
     ProgramUnderTest& program() { return program_; }
     // The visible main window, once it has appeared; null after the timeout.
     HWND waitForMainWindow(std::chrono::milliseconds timeout);
-    // Closes the main window as the system would and waits for the program to end.
+    // Closes the main window, shown or not yet, as the system would and waits for the program to
+    // end.
     bool close();
 
 private:
+    // The main window of this kiosk, also while it is still hidden.
+    HWND mainWindow() const;
+
     ProgramUnderTest program_;
 };
 

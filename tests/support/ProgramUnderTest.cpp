@@ -1,5 +1,6 @@
 #include "tests/support/ProgramUnderTest.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -96,11 +97,13 @@ std::string WindowsPathOf(const std::string& linuxPath) {
 }
 
 std::string WindowText(HWND window) {
-    wchar_t text[4096] = {};
     DWORD_PTR length = 0;
-    ::SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text),
+    ::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(length + 1, L'\0');
+    ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                           SMTO_ABORTIFHUNG, 5000, &length);
-    return win32::WideToUtf8(std::wstring(text, length));
+    text.resize(std::min<std::size_t>(length, text.size()));
+    return win32::WideToUtf8(text);
 }
 
 void SaveScreenshot(const std::string& name) {

@@ -215,6 +215,17 @@ TEST_F(Form1LoadTest, TheStartUpWaitComesBetweenTheLockdownAndTheSnapshot) {
     EXPECT_EQ(log.calls[callsAtPass.front()], "GetPrivateProfileString CONFIG StartPage");
 }
 
+TEST_F(Form1LoadTest, ClosedDuringTheStartUpWaitItGoesNoFurther) {
+    setting("WaitToStart", "1e308");
+    setting("InitButton", "on");
+    pump.onPass = [this] { form.Form_Unload(); };
+    form.Form_Load();
+
+    EXPECT_EQ(pump.passes, 1);
+    EXPECT_EQ(log.calls.back(), "GetPrivateProfileString CONFIG WaitToStart")
+        << "no snapshot, no layout, no navigation, no timer, no button";
+}
+
 TEST_F(Form1LoadTest, TheTimerIsArmedAfterNavigation) {
     form.Form_Load();
     const auto navigate =

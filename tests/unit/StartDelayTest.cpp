@@ -45,6 +45,13 @@ TEST_F(WaitTest, NothingOrLessReturnsAtOnce) {
     EXPECT_EQ(clock.now, 0U);
 }
 
+TEST_F(WaitTest, EndsAsSoonAsAHandledMessageUnloadsTheForm) {
+    pump.onPass = [this] { form.Form_Unload(); };
+    form.Wait(longest);
+    EXPECT_EQ(pump.passes, 1);
+    EXPECT_TRUE(pump.waits.empty()) << "no sleep after the unload";
+}
+
 TEST_F(WaitTest, HandlesMessagesUntilTheTimeHasPassed) {
     clock.now = 5000;
     clock.stepPerRead = 100;
