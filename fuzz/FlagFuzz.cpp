@@ -11,16 +11,19 @@
 
 namespace {
 
-// The value matches `word` letter by letter, an ASCII capital of the value matching its small
-// letter in the word.
+// The value spells `word`, each small ASCII letter of the word either small or capital in the
+// value; a word with a capital never matches, since the value is compared lower-cased.
 bool MatchesWord(const std::string& value, const std::string& word) {
     if (value.size() != word.size()) {
         return false;
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
-        const char v = value[i];
-        const bool capitalOf = v >= 'A' && v <= 'Z' && word[i] == v - 'A' + 'a';
-        if (v != word[i] && !capitalOf) {
+        const char w = word[i];
+        if (w >= 'A' && w <= 'Z') {
+            return false;
+        }
+        const bool capitalOf = w >= 'a' && w <= 'z' && value[i] == w - 'a' + 'A';
+        if (value[i] != w && !capitalOf) {
             return false;
         }
     }
