@@ -46,6 +46,9 @@ public:
     // Waits `milliseconds` while window messages go on being handled.
     void Wait(std::int32_t milliseconds);
 
+    // What the window guard holds, for checks that it stays the same size while the kiosk runs.
+    const mdlAppExit& windowGuard() const { return windowGuard_; }
+
 private:
     void ApplyLockdown(const class SettingsFile& settings);
     void CoverScreen();
