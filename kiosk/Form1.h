@@ -48,6 +48,9 @@ public:
     // unloads the form.
     void Wait(std::int32_t milliseconds);
 
+    // What the window guard holds, for checks that it stays the same size while the kiosk runs.
+    const mdlAppExit& windowGuard() const { return windowGuard_; }
+
 private:
     void ApplyLockdown(const class SettingsFile& settings);
     void CoverScreen();
