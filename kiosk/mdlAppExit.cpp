@@ -40,8 +40,9 @@ std::string mdlAppExit::WindowTitle(platform::WindowHandle window) {
     return text.substr(0, text.find('\0'));
 }
 
-bool mdlAppExit::IsQualifying(platform::WindowHandle window, const std::string& title) {
-    return !title.empty() && desktop_.isWindowVisible(window);
+bool mdlAppExit::IsQualifying(platform::WindowHandle window) {
+    // Visible first: most hidden windows need no title read at all.
+    return desktop_.isWindowVisible(window) && !WindowTitle(window).empty();
 }
 
 void mdlAppExit::TakeWindowSnapshot() {
@@ -54,7 +55,7 @@ void mdlAppExit::TakeWindowSnapshot() {
 }
 
 bool mdlAppExit::CountWindowsProc(platform::WindowHandle window) {
-    if (IsQualifying(window, WindowTitle(window))) {
+    if (IsQualifying(window)) {
         ++StartupWindowCount;
     }
     return true;
@@ -63,7 +64,7 @@ bool mdlAppExit::CountWindowsProc(platform::WindowHandle window) {
 bool mdlAppExit::SnapshotWindowsProc(platform::WindowHandle window) {
     // A window that began to qualify after the counting pass finds the snapshot full and stays
     // out of it.
-    if (StartupWindowIndex < StartupWindows.size() && IsQualifying(window, WindowTitle(window))) {
+    if (StartupWindowIndex < StartupWindows.size() && IsQualifying(window)) {
         StartupWindows[StartupWindowIndex++] = window;
     }
     return true;
@@ -78,9 +79,13 @@ void mdlAppExit::CloseForeignWindows() {
 }
 
 bool mdlAppExit::CloseWindowsProc(platform::WindowHandle window) {
+    // Every one of these tests only spares the window, so the cheap ones come first: the
+    // snapshot is in memory, and reading a title can mean a message to the window's thread.
+    if (IsInSnapshot(window) || !desktop_.isWindowVisible(window)) {
+        return true;
+    }
     const std::string title = WindowTitle(window);
-    if (std::find(ownTitles.begin(), ownTitles.end(), title) != ownTitles.end() ||
-        !IsQualifying(window, title) || IsInSnapshot(window)) {
+    if (title.empty() || std::find(ownTitles.begin(), ownTitles.end(), title) != ownTitles.end()) {
         return true;
     }
     const std::string className = desktop_.getClassName(window, classNameBuffer);

@@ -33,7 +33,8 @@ public:
 
 private:
     std::string WindowTitle(platform::WindowHandle window);
-    bool IsQualifying(platform::WindowHandle window, const std::string& title);
+    // Visible and titled.
+    bool IsQualifying(platform::WindowHandle window);
     bool IsInSnapshot(platform::WindowHandle window) const;
 
     platform::Desktop& desktop_;
