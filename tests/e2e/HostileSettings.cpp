@@ -1,20 +1,12 @@
 #include "tests/e2e/HostileSettings.h"
 
+#include "tests/support/PseudoRandomBytes.h"
+
 namespace tal::test_support {
 
 namespace {
 
 constexpr char portal[] = "https://www.wikipedia.org/";
-
-std::string Garbage(std::size_t size) {
-    std::string bytes(size, '\0');
-    unsigned state = 20261207;
-    for (char& c : bytes) {
-        state = state * 1103515245U + 12345U;
-        c = static_cast<char>(state >> 16);
-    }
-    return bytes;
-}
 
 // A section, then ten megabytes of other keys, then the power-off time at the very end.
 std::string TenMegabytes() {
@@ -61,7 +53,7 @@ DialogView DefaultDialog() {
 std::vector<HostileSettings> HostileSettingsCorpus() {
     std::vector<HostileSettings> corpus;
     corpus.push_back({"Empty", "", DefaultDialog(), {}});
-    corpus.push_back({"GarbageBytes", Garbage(4096), DefaultDialog(), {}});
+    corpus.push_back({"GarbageBytes", PseudoRandomBytes(4096, 20261207), DefaultDialog(), {}});
     corpus.push_back(
         {"TenMegabytes", TenMegabytes(), Dialog("http://big.example/", "07", "30"), {}});
     corpus.push_back({"NoSection",

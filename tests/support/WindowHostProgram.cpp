@@ -35,12 +35,12 @@ int main(int argc, char** argv) {
     std::ofstream out(argv[1], std::ios::app);
     logFile = &out;
     for (int i = 2; i < argc; ++i) {
-        const std::string spec = argv[i];
-        const std::size_t first = spec.find('|');
-        const std::size_t second = spec.find('|', first + 1);
-        const std::string className = spec.substr(0, first);
-        const std::string title = spec.substr(first + 1, second - first - 1);
-        const bool visible = spec.substr(second + 1) == "1";
+        const std::string description = argv[i];
+        const std::size_t first = description.find('|');
+        const std::size_t second = description.find('|', first + 1);
+        const std::string className = description.substr(0, first);
+        const std::string title = description.substr(first + 1, second - first - 1);
+        const bool visible = description.substr(second + 1) == "1";
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = &Procedure;
         windowClass.hInstance = ::GetModuleHandleA(nullptr);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/SettingsFile.h"
+#include "tests/support/PseudoRandomBytes.h"
 #include "tests/support/TemporaryFolder.h"
 #include "win32/Win32ProfileFile.h"
 
@@ -87,16 +88,6 @@ struct BadFile {
     std::string bytes;
 };
 
-std::string Garbage(std::size_t size) {
-    std::string bytes(size, '\0');
-    unsigned state = 12345;
-    for (char& c : bytes) {
-        state = state * 1103515245U + 12345U;
-        c = static_cast<char>(state >> 16);
-    }
-    return bytes;
-}
-
 std::string LargeFile() {
     std::string bytes = "[CONFIG]\r\nTaskBar=off\r\n";
     while (bytes.size() < 10U * 1024 * 1024) {
@@ -109,7 +100,7 @@ std::string LargeFile() {
 TEST_F(ProfileFileTest, BadFilesGiveValuesOrDefaults) {
     const BadFile files[] = {
         {"empty", ""},
-        {"garbage", Garbage(4096)},
+        {"garbage", test_support::PseudoRandomBytes(4096, 12345)},
         {"no section", "TaskBar=off\r\nToolBar=off\r\n"},
         {"LF only", "[CONFIG]\nTaskBar=off\nToolBar=off\n"},
         {"UTF-8 BOM", "\xEF\xBB\xBF[CONFIG]\r\nTaskBar=off\r\nToolBar=off\r\n"},
