@@ -82,7 +82,6 @@ MainWindow::~MainWindow() {
 void MainWindow::show() {
     if (window_ != nullptr) {
         ::ShowWindow(window_, SW_SHOW);
-        ::UpdateWindow(window_);
     }
 }
 
