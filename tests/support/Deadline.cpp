@@ -28,7 +28,8 @@ void PumpUntil(std::chrono::steady_clock::time_point until) {
 
 }  // namespace
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+             std::chrono::milliseconds step) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         if (condition()) {
@@ -37,8 +38,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
-        PumpUntil(
-            std::min(deadline, std::chrono::steady_clock::now() + std::chrono::milliseconds(20)));
+        PumpUntil(std::min(deadline, std::chrono::steady_clock::now() + step));
     }
 }
 

@@ -79,10 +79,10 @@ HWND ProgramUnderTest::findWindow(const std::string& title) const {
     return search.found;
 }
 
-HWND ProgramUnderTest::waitForWindow(const std::string& title,
-                                     std::chrono::milliseconds timeout) const {
+HWND ProgramUnderTest::waitForWindow(const std::string& title, std::chrono::milliseconds timeout,
+                                     std::chrono::milliseconds step) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = findWindow(title)) != nullptr; }, timeout);
+    WaitFor([&] { return (found = findWindow(title)) != nullptr; }, timeout, step);
     return found;
 }
 

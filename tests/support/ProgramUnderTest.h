@@ -32,7 +32,8 @@ public:
 
     // The first visible top-level window of this process with the given title (UTF-8), or null.
     HWND findWindow(const std::string& title) const;
-    HWND waitForWindow(const std::string& title, std::chrono::milliseconds timeout) const;
+    HWND waitForWindow(const std::string& title, std::chrono::milliseconds timeout,
+                       std::chrono::milliseconds step = std::chrono::milliseconds(20)) const;
 
 private:
     TemporaryFolder folder_;
