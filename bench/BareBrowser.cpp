@@ -3,7 +3,7 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include "kiosk/win32/BrowserHost.h"
+#include "kiosk/ui/BrowserHost.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
     int result = 0;
     {
-        tal::kiosk_win32::BrowserHost browser;
+        tal::kiosk_ui::BrowserHost browser;
         browser.create(window);
         RECT client{};
         ::GetClientRect(window, &client);

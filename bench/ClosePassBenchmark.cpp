@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kiosk/mdlAppExit.h"
+#include "kiosk/WindowGuard.h"
 
 namespace {
 
@@ -61,13 +61,13 @@ void ClosePass(benchmark::State& state) {
     for (std::size_t i = 0; i < total - foreign; ++i) {
         desktop.windows.push_back({"Window " + std::to_string(i), classes[i % 4], i % 3 != 0});
     }
-    tal::mdlAppExit guard(desktop, 999);
-    guard.TakeWindowSnapshot();
+    tal::WindowGuard guard(desktop, 999);
+    guard.takeSnapshot();
     for (std::size_t i = 0; i < foreign; ++i) {
         desktop.windows.push_back({"Foreign " + std::to_string(i), classes[i % 4], true});
     }
     for (auto _ : state) {
-        guard.CloseForeignWindows();
+        guard.closeForeignWindows();
     }
     benchmark::DoNotOptimize(desktop.posted);
 }

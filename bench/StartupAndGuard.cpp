@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "kiosk/mdlAppExit.h"
+#include "kiosk/WindowGuard.h"
 #include "tests/support/ProgramUnderTest.h"
 #include "tests/support/WindowHost.h"
 #include "win32/Win32Desktop.h"
@@ -89,15 +89,15 @@ int main(int argc, char** argv) {
     }
     tal::win32::Win32Desktop desktop;
     // The windows stand at start-up, so that the passes measure the walk, not their closing.
-    tal::mdlAppExit guard(desktop, ::GetCurrentProcessId());
-    guard.TakeWindowSnapshot();
+    tal::WindowGuard guard(desktop, ::GetCurrentProcessId());
+    guard.takeSnapshot();
     std::vector<double> passes;
     for (int pass = 0; pass < 50; ++pass) {
         const auto started = Clock::now();
-        guard.CloseForeignWindows();
+        guard.closeForeignWindows();
         passes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - started).count());
     }
-    std::printf("close_pass_wine_windows %zu\n", guard.StartupWindowCount);
+    std::printf("close_pass_wine_windows %zu\n", guard.snapshotSize());
     std::printf("close_pass_wine_ms %.3f\n", Median(passes));
     ::DestroyWindow(keeper);
     return 0;

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "kiosk/Form1.h"
-#include "kiosk/frmInitButton.h"
-#include "kiosk/win32/InitButtonWindow.h"
-#include "kiosk/win32/MainWindow.h"
+#include "kiosk/Kiosk.h"
+#include "kiosk/ReturnButton.h"
+#include "kiosk/ui/MainWindow.h"
+#include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
@@ -33,7 +33,7 @@ private:
     bool initialized_;
 };
 
-int RunMessageLoop(tal::kiosk_win32::MainWindow& window) {
+int RunMessageLoop(tal::kiosk_ui::MainWindow& window) {
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window.preTranslate(message)) {
@@ -59,32 +59,33 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     tal::win32::Win32SystemShutdown shutdown;
     tal::win32::Win32MessageBoxes messageBoxes;
 
-    tal::kiosk_win32::MainWindow window(instance);
+    tal::kiosk_ui::MainWindow window(instance);
     messageBoxes.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window.handle()));
-    tal::Form1 form(tal::KioskPlatform{profile, registry, desktop, clock, pump, process,
-                                       screenSaver, shutdown, messageBoxes},
-                    window);
-    window.onTimer = [&form] { form.Timer1_Timer(); };
-    window.browser().onFocus = [&form] { form.WebBrowser1_GotFocus(); };
+    tal::Kiosk kiosk(tal::KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver,
+                                     shutdown, messageBoxes},
+                     window);
+    window.onTimer = [&kiosk] { kiosk.tick(); };
+    window.browser().onFocus = [&kiosk] { kiosk.onBrowserFocus(); };
 
-    tal::win32::Win32MenuControl menu;
-    std::unique_ptr<tal::kiosk_win32::InitButtonWindow> buttonWindow;
-    std::unique_ptr<tal::frmInitButton> button;
-    window.onShowInitButton = [&] {
-        buttonWindow = std::make_unique<tal::kiosk_win32::InitButtonWindow>(instance);
-        button = std::make_unique<tal::frmInitButton>(
-            tal::InitButtonPlatform{profile, process, desktop, menu}, *buttonWindow, form);
-        buttonWindow->onClick = [&button] { button->Command1_Click(); };
-        button->Form_Load();
+    tal::win32::Win32SystemMenu menu;
+    std::unique_ptr<tal::kiosk_ui::ReturnButtonWindow> buttonWindow;
+    std::unique_ptr<tal::ReturnButton> button;
+    window.onShowReturnButton = [&] {
+        buttonWindow = std::make_unique<tal::kiosk_ui::ReturnButtonWindow>(instance);
+        button = std::make_unique<tal::ReturnButton>(
+            tal::ReturnButtonPorts{profile, process, desktop, menu}, *buttonWindow,
+            [&kiosk] { kiosk.requestReset(); });
+        buttonWindow->onClick = [&button] { button->press(); };
+        button->show();
     };
     // The button window goes with the main window: the program ends when the kiosk closes.
     window.onUnload = [&] {
-        form.Form_Unload();
+        kiosk.onClosed();
         button.reset();
         buttonWindow.reset();
     };
 
-    form.Form_Load();
+    kiosk.start();
     window.show();
     return RunMessageLoop(window);
 }

@@ -3,8 +3,8 @@
 
 #include <exception>
 
-#include "settings_tool/frmSetting.h"
-#include "settings_tool/win32/SettingsDialog.h"
+#include "settings_tool/SettingsForm.h"
+#include "settings_tool/ui/SettingsDialog.h"
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32ProfileFile.h"
@@ -24,11 +24,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         // Modal to the dialog, so that nothing else in it can be pressed while a box is open.
         tal::win32::Win32MessageBoxes messageBoxes(
             reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
-        tal::frmSetting form({profile, registry, desktop, process, messageBoxes, ansiText}, dialog);
+        tal::SettingsForm form({profile, registry, desktop, process, messageBoxes, ansiText},
+                               dialog);
         dialog.setHandlers(
-            {[&form] { form.cmdClose_Click(); }, [&form] { form.cmdStatusInit_Click(); }});
+            {[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); }});
 
-        form.Form_Load();
+        form.load();
         dialog.show();
         return dialog.runMessageLoop();
     } catch (const std::exception&) {

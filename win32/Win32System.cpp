@@ -71,17 +71,18 @@ std::uint32_t Win32Process::processId() {
     return ::GetCurrentProcessId();
 }
 
-void Win32MessagePump::dispatchPending() {
+bool Win32MessagePump::dispatchPending() {
     MSG message{};
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // The program's own loop must still see it.
             ::PostQuitMessage(static_cast<int>(message.wParam));
-            return;
+            return false;
         }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
+    return true;
 }
 
 void Win32MessagePump::waitForMessages(std::uint32_t timeoutMilliseconds) {
@@ -94,13 +95,13 @@ void Win32MessageBoxes::show(const std::string& text, const std::string& caption
                   Utf8ToWide(caption).c_str(), style);
 }
 
-platform::MenuHandle Win32MenuControl::getSystemMenu(platform::WindowHandle window, bool revert) {
+platform::MenuHandle Win32SystemMenu::getSystemMenu(platform::WindowHandle window, bool revert) {
     return reinterpret_cast<platform::MenuHandle>(
         ::GetSystemMenu(reinterpret_cast<HWND>(window), revert ? TRUE : FALSE));
 }
 
-bool Win32MenuControl::deleteMenu(platform::MenuHandle menu, std::uint32_t position,
-                                  std::uint32_t flags) {
+bool Win32SystemMenu::deleteMenu(platform::MenuHandle menu, std::uint32_t position,
+                                 std::uint32_t flags) {
     return ::DeleteMenu(reinterpret_cast<HMENU>(menu), position, flags) != FALSE;
 }
 

@@ -5,7 +5,7 @@
 #include "platform/MessagePump.h"
 #include "platform/Process.h"
 #include "platform/ScreenSaver.h"
-#include "platform/mdlMenuControl.h"
+#include "platform/SystemMenu.h"
 
 namespace tal::win32 {
 
@@ -29,7 +29,7 @@ public:
 
 class Win32MessagePump : public platform::MessagePump {
 public:
-    void dispatchPending() override;
+    bool dispatchPending() override;
     void waitForMessages(std::uint32_t timeoutMilliseconds) override;
 };
 
@@ -44,7 +44,7 @@ private:
     platform::WindowHandle owner_;
 };
 
-class Win32MenuControl : public platform::mdlMenuControl {
+class Win32SystemMenu : public platform::SystemMenu {
 public:
     platform::MenuHandle getSystemMenu(platform::WindowHandle window, bool revert) override;
     bool deleteMenu(platform::MenuHandle menu, std::uint32_t position,

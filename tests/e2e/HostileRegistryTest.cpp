@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_tool/win32/ControlIds.h"
+#include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/CleanDesktop.h"
 #include "tests/e2e/KioskDriver.h"
 #include "tests/e2e/SettingsToolDriver.h"
@@ -169,7 +169,7 @@ TEST(HostileRegistryResetTest, TheStateResetDeletesValuesOfAnyTypeAndSize) {
     const std::string settings = "[CONFIG]\r\nTaskBar=off\r\n";
     test_support::SettingsToolDriver tool(&settings);
 
-    tool.click(settings_dialog::cmdStatusInit);
+    tool.click(settings_dialog::resetButton);
     EXPECT_TRUE(test_support::WaitFor(
         [] {
             return !test_support::ReadUserValue(policyKey, "NoBrowserContextMenu") &&

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_tool/win32/ControlIds.h"
+#include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/CleanDesktop.h"
 #include "tests/e2e/HostileSettings.h"
 #include "tests/e2e/KioskDriver.h"
@@ -40,18 +40,18 @@ TEST_P(HostileSettingsToolTest, ShowsTheValuesOrDefaultsAndItsCloseBoxKeepsTheFi
     test_support::SettingsToolDriver tool(&file.bytes);
     const test_support::DialogView& view = file.dialog;
     if (view.startPage) {
-        EXPECT_EQ(tool.text(id::txtStartPage), *view.startPage);
+        EXPECT_EQ(tool.text(id::startPage), *view.startPage);
     }
     if (view.hour) {
-        EXPECT_EQ(tool.text(id::cmbShutdownHour), *view.hour);
+        EXPECT_EQ(tool.text(id::shutdownHour), *view.hour);
     }
     if (view.minute) {
-        EXPECT_EQ(tool.text(id::cmbShutdownMin), *view.minute);
+        EXPECT_EQ(tool.text(id::shutdownMinute), *view.minute);
     }
-    EXPECT_EQ(tool.isChecked(id::chkBackButton), view.backButton);
-    EXPECT_EQ(tool.isChecked(id::chkTaskBar), view.taskBar);
-    EXPECT_EQ(tool.isChecked(id::chkContextMenu), view.contextMenu);
-    EXPECT_EQ(tool.isChecked(id::chkToolBar), view.toolBar);
+    EXPECT_EQ(tool.isChecked(id::returnButton), view.backButton);
+    EXPECT_EQ(tool.isChecked(id::taskBar), view.taskBar);
+    EXPECT_EQ(tool.isChecked(id::contextMenu), view.contextMenu);
+    EXPECT_EQ(tool.isChecked(id::toolBar), view.toolBar);
 
     ::PostMessageW(tool.dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(tool.waitForExit());

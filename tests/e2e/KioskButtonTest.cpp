@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kiosk/win32/InitButtonWindow.h"
+#include "kiosk/ui/ReturnButtonWindow.h"
 #include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/WindowHost.h"
@@ -29,7 +29,7 @@ HWND FindButtonWindow(DWORD processId) {
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
             if (owner == s.processId && ::GetWindowTextLengthW(window) == 0 &&
-                ::GetDlgItem(window, kiosk_win32::command1Id) != nullptr) {
+                ::GetDlgItem(window, kiosk_ui::buttonId) != nullptr) {
                 s.found = window;
                 return FALSE;
             }
@@ -79,7 +79,7 @@ int Pixels(int twips) {
 
 void Press(HWND buttonWindow) {
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(::GetDlgItem(buttonWindow, kiosk_win32::command1Id), BM_CLICK, 0, 0,
+    ::SendMessageTimeoutW(::GetDlgItem(buttonWindow, kiosk_ui::buttonId), BM_CLICK, 0, 0,
                           SMTO_ABORTIFHUNG, 5000, &result);
 }
 
@@ -112,7 +112,7 @@ TEST(KioskButtonTest, AppearsTopmostWhereStoredAndAPressStoresItAndResetsTheKios
     EXPECT_EQ(::GetWindow(window, GW_OWNER), nullptr);
     EXPECT_TRUE(IsAbove(window, main)) << "above the full-screen window";
 
-    HWND button = ::GetDlgItem(window, kiosk_win32::command1Id);
+    HWND button = ::GetDlgItem(window, kiosk_ui::buttonId);
     EXPECT_EQ(test_support::WindowText(button), "はじめに戻る");
     RECT buttonRect{};
     ::GetWindowRect(button, &buttonRect);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_tool/win32/ControlIds.h"
+#include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
 #include "win32/TextConversion.h"
@@ -24,23 +24,23 @@ struct Expected {
 
 // Tab order, kinds, captions and geometry as designed.
 const std::vector<Expected> expectedControls{
-    {id::Label1, "Static", "スタートページ", 120, 240, 1215, 255},
-    {id::txtStartPage, "Edit", nullptr, 1320, 170, 4575, 270},
-    {id::Label2, "Static", "電源切断時刻", 120, 600, 1215, 255},
-    {id::cmbShutdownHour, "ComboBox", nullptr, 1320, 530, 615, 300},
-    {id::Label3, "Static", "時", 2040, 600, 255, 255},
-    {id::cmbShutdownMin, "ComboBox", nullptr, 2280, 530, 615, 300},
-    {id::Label4, "Static", "分", 3000, 600, 255, 255},
-    {id::Label5, "Static", "戻るボタン", 360, 960, 855, 255},
-    {id::chkBackButton, "Button", "表示する", 1320, 900, 1215, 255},
-    {id::Label6, "Static", "タスクバー", 360, 1320, 855, 255},
-    {id::chkTaskBar, "Button", "表示しない", 1320, 1260, 1215, 255},
-    {id::Label7, "Static", "右クリック", 360, 1680, 855, 255},
-    {id::chkContextMenu, "Button", "禁止", 1320, 1620, 735, 255},
-    {id::Label8, "Static", "ツールバー", 300, 2040, 975, 255},
-    {id::chkToolBar, "Button", "表示しない", 1320, 2000, 1215, 255},
-    {id::cmdClose, "Button", "閉じる", 120, 2400, 735, 375},
-    {id::cmdStatusInit, "Button", "状態初期化", 960, 2400, 1215, 375},
+    {id::startPageLabel, "Static", "スタートページ", 120, 240, 1215, 255},
+    {id::startPage, "Edit", nullptr, 1320, 170, 4575, 270},
+    {id::shutdownTimeLabel, "Static", "電源切断時刻", 120, 600, 1215, 255},
+    {id::shutdownHour, "ComboBox", nullptr, 1320, 530, 615, 300},
+    {id::hourLabel, "Static", "時", 2040, 600, 255, 255},
+    {id::shutdownMinute, "ComboBox", nullptr, 2280, 530, 615, 300},
+    {id::minuteLabel, "Static", "分", 3000, 600, 255, 255},
+    {id::returnButtonLabel, "Static", "戻るボタン", 360, 960, 855, 255},
+    {id::returnButton, "Button", "表示する", 1320, 900, 1215, 255},
+    {id::taskBarLabel, "Static", "タスクバー", 360, 1320, 855, 255},
+    {id::taskBar, "Button", "表示しない", 1320, 1260, 1215, 255},
+    {id::contextMenuLabel, "Static", "右クリック", 360, 1680, 855, 255},
+    {id::contextMenu, "Button", "禁止", 1320, 1620, 735, 255},
+    {id::toolBarLabel, "Static", "ツールバー", 300, 2040, 975, 255},
+    {id::toolBar, "Button", "表示しない", 1320, 2000, 1215, 255},
+    {id::closeButton, "Button", "閉じる", 120, 2400, 735, 375},
+    {id::resetButton, "Button", "状態初期化", 960, 2400, 1215, 375},
 };
 
 std::string ClassOf(HWND window) {
@@ -73,15 +73,15 @@ TEST(SettingsDialogTest, ShowsTheStoredSettingsInItsControls) {
         "[config]\r\nstartpage=http://kiosk.example/start\r\nTimeToShutdown=07:30\r\n"
         "InitButton=ON\r\nTaskBar=Off\r\nContextMenu=on\r\nToolBar=no\r\n";
     SettingsToolDriver tool(&settings);
-    EXPECT_EQ(tool.text(id::txtStartPage), "http://kiosk.example/start");
-    EXPECT_EQ(tool.text(id::cmbShutdownHour), "07");
-    EXPECT_EQ(tool.text(id::cmbShutdownMin), "30");
-    EXPECT_TRUE(tool.isChecked(id::chkBackButton));
-    EXPECT_TRUE(tool.isChecked(id::chkTaskBar));
-    EXPECT_FALSE(tool.isChecked(id::chkContextMenu));
-    EXPECT_FALSE(tool.isChecked(id::chkToolBar));
-    EXPECT_EQ(Items(tool.control(id::cmbShutdownHour)), TwoDigits(24));
-    EXPECT_EQ(Items(tool.control(id::cmbShutdownMin)), TwoDigits(60));
+    EXPECT_EQ(tool.text(id::startPage), "http://kiosk.example/start");
+    EXPECT_EQ(tool.text(id::shutdownHour), "07");
+    EXPECT_EQ(tool.text(id::shutdownMinute), "30");
+    EXPECT_TRUE(tool.isChecked(id::returnButton));
+    EXPECT_TRUE(tool.isChecked(id::taskBar));
+    EXPECT_FALSE(tool.isChecked(id::contextMenu));
+    EXPECT_FALSE(tool.isChecked(id::toolBar));
+    EXPECT_EQ(Items(tool.control(id::shutdownHour)), TwoDigits(24));
+    EXPECT_EQ(Items(tool.control(id::shutdownMinute)), TwoDigits(60));
 
     test_support::PumpFor(std::chrono::milliseconds(300));
     test_support::SaveScreenshot("settings-dialog");
@@ -89,10 +89,10 @@ TEST(SettingsDialogTest, ShowsTheStoredSettingsInItsControls) {
 
 TEST(SettingsDialogTest, WithoutAFileShowsTheDefaultsAndItsCloseBoxWritesNothing) {
     SettingsToolDriver tool(nullptr);
-    EXPECT_EQ(tool.text(id::txtStartPage), "https://www.wikipedia.org/");
-    EXPECT_EQ(tool.text(id::cmbShutdownHour), "18");
-    EXPECT_EQ(tool.text(id::cmbShutdownMin), "00");
-    for (const int box : {id::chkBackButton, id::chkTaskBar, id::chkContextMenu, id::chkToolBar}) {
+    EXPECT_EQ(tool.text(id::startPage), "https://www.wikipedia.org/");
+    EXPECT_EQ(tool.text(id::shutdownHour), "18");
+    EXPECT_EQ(tool.text(id::shutdownMinute), "00");
+    for (const int box : {id::returnButton, id::taskBar, id::contextMenu, id::toolBar}) {
         EXPECT_TRUE(tool.isChecked(box)) << box;
     }
     ::PostMessageW(tool.dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -159,7 +159,7 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
         }
         if (ClassOf(control) == "Button") {
             EXPECT_EQ(controlStyle & BS_TYPEMASK,
-                      expected.id == id::cmdClose || expected.id == id::cmdStatusInit
+                      expected.id == id::closeButton || expected.id == id::resetButton
                           ? BS_PUSHBUTTON
                           : BS_AUTOCHECKBOX);
         }
@@ -168,11 +168,10 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
 
 TEST(SettingsDialogTest, OpensWithTheFocusOnTheStartPageAndTabMovesOn) {
     SettingsToolDriver tool(nullptr);
-    ASSERT_TRUE(
-        test_support::WaitFor([&] { return tool.focus() == tool.control(id::txtStartPage); },
-                              test_support::programTimeout));
+    ASSERT_TRUE(test_support::WaitFor([&] { return tool.focus() == tool.control(id::startPage); },
+                                      test_support::programTimeout));
     ::PostMessageW(tool.focus(), WM_KEYDOWN, VK_TAB, 0);
-    HWND hour = tool.control(id::cmbShutdownHour);
+    HWND hour = tool.control(id::shutdownHour);
     EXPECT_TRUE(test_support::WaitFor([&] { return ::GetParent(tool.focus()) == hour; },
                                       test_support::programTimeout))
         << "the focus goes into the hour box's edit field";

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_tool/win32/ControlIds.h"
+#include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/UserRegistry.h"
@@ -50,7 +50,7 @@ TEST_F(SettingsResetTest, ShowsTheTaskbarDeletesBothValuesAndKeepsTheFile) {
     test_support::WriteUserValue(toolbarKey, "ITBarLayout", REG_BINARY,
                                  std::vector<std::uint8_t>(564, 0));
 
-    tool.click(id::cmdStatusInit);
+    tool.click(id::resetButton);
     EXPECT_TRUE(test_support::WaitFor([&] { return ::IsWindowVisible(taskBar) != FALSE; },
                                       test_support::programTimeout));
     EXPECT_TRUE(test_support::WaitFor(

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings_tool/win32/ControlIds.h"
+#include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
 
@@ -19,12 +19,12 @@ const std::string storedSettings =
 
 TEST(SettingsSaveTest, StoresTheEntriesAndCloses) {
     SettingsToolDriver tool(&storedSettings);
-    tool.setText(id::txtStartPage, "http://new.example/");
-    tool.setText(id::cmbShutdownHour, "7");
-    tool.setText(id::cmbShutdownMin, "5");
-    tool.click(id::chkBackButton);
-    tool.click(id::chkContextMenu);
-    tool.click(id::cmdClose);
+    tool.setText(id::startPage, "http://new.example/");
+    tool.setText(id::shutdownHour, "7");
+    tool.setText(id::shutdownMinute, "5");
+    tool.click(id::returnButton);
+    tool.click(id::contextMenu);
+    tool.click(id::closeButton);
 
     ASSERT_TRUE(tool.waitForExit());
     EXPECT_EQ(tool.program().exitCode(), 0U);
@@ -48,9 +48,9 @@ class RefusedEntryTest : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedEntryTest, ShowsAnErrorBoxFocusesTheControlAndLeavesTheFile) {
     SettingsToolDriver tool(&storedSettings);
-    tool.setText(id::txtStartPage, GetParam().startPage);
-    tool.setText(id::cmbShutdownHour, GetParam().hour);
-    tool.click(id::cmdClose);
+    tool.setText(id::startPage, GetParam().startPage);
+    tool.setText(id::shutdownHour, GetParam().hour);
+    tool.click(id::closeButton);
 
     HWND box = tool.waitForMessageBox();
     ASSERT_NE(box, nullptr);
@@ -70,10 +70,9 @@ TEST_P(RefusedEntryTest, ShowsAnErrorBoxFocusesTheControlAndLeavesTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedEntryTest,
-    testing::Values(RefusedCase{"", "24", "スタートページのURLを入力してください。",
-                                id::txtStartPage},
+    testing::Values(RefusedCase{"", "24", "スタートページのURLを入力してください。", id::startPage},
                     RefusedCase{"http://new.example/", "24", "電源終了時刻が間違っています。",
-                                id::cmbShutdownHour}));
+                                id::shutdownHour}));
 
 // The suites run as root under Wine, where a read-only attribute does not stop a write; a file
 // that another program holds open without sharing does, there as on Windows.
@@ -84,8 +83,8 @@ TEST(SettingsSaveTest, AFileThatCannotBeWrittenIsReportedWithItsPath) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(opened, INVALID_HANDLE_VALUE);
     win32::UniqueHandle lock(opened);
-    tool.setText(id::txtStartPage, "http://new.example/");
-    tool.click(id::cmdClose);
+    tool.setText(id::startPage, "http://new.example/");
+    tool.click(id::closeButton);
 
     HWND box = tool.waitForMessageBox();
     ASSERT_NE(box, nullptr);
@@ -93,7 +92,7 @@ TEST(SettingsSaveTest, AFileThatCannotBeWrittenIsReportedWithItsPath) {
     EXPECT_EQ(test_support::MessageBoxText(box), "設定を保存できませんでした。\n" + path);
     tool.pressOk(box);
     EXPECT_FALSE(tool.program().hasExited(std::chrono::milliseconds(500)));
-    EXPECT_EQ(tool.text(id::txtStartPage), "http://new.example/");
+    EXPECT_EQ(tool.text(id::startPage), "http://new.example/");
     lock.reset();
     EXPECT_EQ(tool.program().settingsText(), storedSettings);
 }

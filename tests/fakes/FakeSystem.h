@@ -12,8 +12,8 @@
 #include "platform/MessagePump.h"
 #include "platform/Process.h"
 #include "platform/ScreenSaver.h"
+#include "platform/SystemMenu.h"
 #include "platform/SystemShutdown.h"
-#include "platform/mdlMenuControl.h"
 #include "tests/fakes/CallLog.h"
 
 namespace tal::fakes {
@@ -117,12 +117,15 @@ public:
     int passes = 0;
     std::vector<std::uint32_t> waits;
     std::function<void()> onPass;
+    // A quit request waiting in the queue.
+    bool quitQueued = false;
 
-    void dispatchPending() override {
+    bool dispatchPending() override {
         ++passes;
         if (onPass) {
             onPass();
         }
+        return !quitQueued;
     }
     void waitForMessages(std::uint32_t timeoutMilliseconds) override {
         waits.push_back(timeoutMilliseconds);
@@ -133,7 +136,7 @@ private:
     FakeClock& clock_;
 };
 
-class FakeMenuControl : public platform::mdlMenuControl {
+class FakeMenuControl : public platform::SystemMenu {
 public:
     explicit FakeMenuControl(CallLog& log) : log_(log) {}
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "kiosk/Form1.h"
+#include "kiosk/Kiosk.h"
 #include "tests/fakes/FakeDesktop.h"
-#include "tests/fakes/FakeForm1View.h"
+#include "tests/fakes/FakeKioskView.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeSystem.h"
@@ -23,9 +23,9 @@ struct KioskFixture {
     FakeScreenSaver screenSaver;
     FakeSystemShutdown shutdown{log};
     FakeMessageBoxes messageBoxes{log};
-    FakeForm1View view{log};
-    Form1 form{KioskPlatform{profile, registry, desktop, clock, pump, process, screenSaver,
-                             shutdown, messageBoxes},
+    FakeKioskView view{log};
+    Kiosk form{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
+                          messageBoxes},
                view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

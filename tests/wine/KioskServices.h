@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "kiosk/Form1.h"
+#include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32ProfileFile.h"
@@ -34,9 +34,9 @@ struct KioskServices {
     win32::Win32ScreenSaver screenSaver;
     win32::Win32SystemShutdown shutdown;
     win32::Win32MessageBoxes messageBoxes;
-    win32::Win32MenuControl menu;
+    win32::Win32SystemMenu menu;
 
-    KioskPlatform platform() {
+    KioskPorts platform() {
         return {profile, registry,    desktop,  clock,       pump,
                 process, screenSaver, shutdown, messageBoxes};
     }

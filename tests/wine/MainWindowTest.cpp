@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "kiosk/Form1.h"
-#include "kiosk/win32/MainWindow.h"
+#include "kiosk/Kiosk.h"
+#include "kiosk/ui/MainWindow.h"
 #include "tests/support/Deadline.h"
 #include "tests/wine/KioskServices.h"
 
@@ -31,9 +31,9 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
         } else {
             folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n");
         }
-        kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-        Form1 form(platform(), window);
-        form.Form_Load();
+        kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+        Kiosk form(platform(), window);
+        form.start();
         const std::wstring expected =
             page.empty() ? L"https://www.wikipedia.org/" : std::wstring(page.begin(), page.end());
         EXPECT_EQ(window.browser().locationUrl(), expected);
@@ -42,9 +42,9 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
 }
 
 TEST_F(MainWindowTest, TheWindowAndTheBrowserCoverTheScreen) {
-    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-    Form1 form(platform(), window);
-    form.Form_Load();
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    Kiosk form(platform(), window);
+    form.start();
     window.show();
     RECT rect{};
     ::GetWindowRect(window.handle(), &rect);
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, TheWindowAndTheBrowserCoverTheScreen) {
 }
 
 TEST_F(MainWindowTest, TheTimerTicksOnlyOnceStartUpHasSetItsInterval) {
-    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     int ticks = 0;
     window.onTimer = [&] { ++ticks; };
     test_support::PumpFor(1200ms);
@@ -70,11 +70,11 @@ TEST_F(MainWindowTest, TheTimerTicksOnlyOnceStartUpHasSetItsInterval) {
 }
 
 TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
-    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
-    Form1 form(platform(), window);
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    Kiosk form(platform(), window);
     int ticks = 0;
     window.onTimer = [&] { ++ticks; };
-    window.browser().onFocus = [&] { form.WebBrowser1_GotFocus(); };
+    window.browser().onFocus = [&] { form.onBrowserFocus(); };
     window.setTimerInterval(1000);
     window.setTimerEnabled(false);
     test_support::PumpFor(1200ms);
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
-    kiosk_win32::MainWindow window(::GetModuleHandleW(nullptr));
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     int unloads = 0;
     window.onUnload = [&] { ++unloads; };
     ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kiosk/mdlAppExit.h"
+#include "kiosk/WindowGuard.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/ProgramUnderTest.h"
 #include "tests/support/TemporaryFolder.h"
@@ -76,9 +76,9 @@ TEST(WindowGuardOnTheDesktopTest, OneClosePassClosesListedClassesAndQuitsTheOthe
     ASSERT_TRUE(earlier.started());
     ASSERT_TRUE(earlier.waitUntilReady());
 
-    mdlAppExit guard(desktop, ::GetCurrentProcessId());
-    guard.TakeWindowSnapshot();
-    EXPECT_GE(guard.StartupWindowCount, 2U);
+    WindowGuard guard(desktop, ::GetCurrentProcessId());
+    guard.takeSnapshot();
+    EXPECT_GE(guard.snapshotSize(), 2U);
 
     const test_support::WindowHost folderWindow(TAL_WINDOW_HOST_EXE, folder, "folder",
                                                 "CabinetWClass|Folder|1");
@@ -92,7 +92,7 @@ TEST(WindowGuardOnTheDesktopTest, OneClosePassClosesListedClassesAndQuitsTheOthe
     }
     OwnWindow dialog("Dialog of the kiosk's own process");
 
-    guard.CloseForeignWindows();
+    guard.closeForeignWindows();
 
     EXPECT_FALSE(PumpAndSeeQuit(500ms)) << "the kiosk's own loop never receives WM_QUIT";
     EXPECT_EQ(dialog.closes, 1);

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "kiosk/KioskView.h"
+#include "kiosk/WindowGuard.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
+#include "platform/MessagePump.h"
+#include "platform/Process.h"
+#include "platform/ProfileFile.h"
+#include "platform/Registry.h"
+#include "platform/ScreenSaver.h"
+#include "platform/SystemShutdown.h"
+
+namespace tal {
+
+class SettingsFile;
+
+// The ports the kiosk's main window needs.
+struct KioskPorts {
+    platform::ProfileFile& profile;
+    platform::Registry& registry;
+    platform::Desktop& desktop;
+    platform::Clock& clock;
+    platform::MessagePump& pump;
+    platform::Process& process;
+    platform::ScreenSaver& screenSaver;
+    platform::SystemShutdown& shutdown;
+    platform::MessageBoxes& messageBoxes;
+};
+
+// The kiosk's main window: start-up, the supervision tick and the reset request.
+class Kiosk {
+public:
+    Kiosk(const KioskPorts& ports, KioskView& view);
+
+    void start();
+    // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
+    // start-up that is still in its wait ends there.
+    void onClosed() { closed_ = true; }
+    // Once a second: the power-off time, the screen saver and a pending reset.
+    void tick();
+    void onBrowserFocus();
+    // One reset at the next tick on which no screen saver runs.
+    void requestReset() { resetPending_ = true; }
+    void cancelReset() { resetPending_ = false; }
+
+    // Waits `milliseconds` while window messages go on being handled, or until one of them
+    // closes the window or asks the program to quit.
+    void wait(std::int32_t milliseconds);
+
+    // The window guard, whose snapshot must keep its size while the kiosk runs.
+    const WindowGuard& windowGuard() const { return windowGuard_; }
+
+private:
+    void applyLockdown(const SettingsFile& settings);
+    void coverScreen();
+
+    KioskPorts ports_;
+    KioskView& view_;
+    WindowGuard windowGuard_;
+    std::string startPage_;
+    std::string powerOffTime_;
+    bool resetPending_ = false;
+    bool inTick_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace tal

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tal {
+
+enum class Geometry { Height, Width, Top, Left };
+
+// What the kiosk's main window can be told. Lengths are in twips.
+class KioskView {
+public:
+    virtual ~KioskView() = default;
+
+    // Closes the main window, which ends the program.
+    virtual void close() = 0;
+    // The whole primary screen.
+    virtual float screenWidth() = 0;
+    virtual float screenHeight() = 0;
+    virtual void setWindowGeometry(Geometry property, float twips) = 0;
+    virtual void setBrowserGeometry(Geometry property, float twips) = 0;
+    virtual void navigate(const std::string& url) = 0;
+    // An interval of 0 keeps the timer from firing.
+    virtual void setTimerInterval(std::uint32_t milliseconds) = 0;
+    virtual void setTimerEnabled(bool enabled) = 0;
+    // Creates the return-to-start button window and shows it, modeless and without an owner.
+    virtual void showReturnButton() = 0;
+};
+
+}  // namespace tal

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/MessageBoxes.h"
+#include "platform/Process.h"
+#include "platform/SystemShutdown.h"
+
+namespace tal::power_off {
+
+// EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF: shut down and switch off without asking programs.
+inline constexpr std::uint32_t powerOffFlags = 13;
+
+// Whether the environment has a variable named OS (in any letter case).
+bool IsNtFamily(platform::Process& process);
+
+// Asks the system to shut down with `flags`, enabling the shutdown privilege first on the NT
+// family. The first step that fails shows its error code in a message box and gives false.
+bool ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
+                    platform::Process& process, platform::MessageBoxes& messageBoxes);
+
+}  // namespace tal::power_off

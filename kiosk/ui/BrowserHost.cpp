@@ -1,0 +1,252 @@
+#include "kiosk/ui/BrowserHost.h"
+
+#include "win32/UniqueHandle.h"
+
+namespace tal::kiosk_ui {
+
+namespace {
+
+using UniqueBstr = win32::UniqueAny<BSTR, &::SysFreeString>;
+
+}  // namespace
+
+BrowserHost::~BrowserHost() {
+    destroy();
+}
+
+HRESULT BrowserHost::create(HWND parent) {
+    parent_ = parent;
+    ::GetClientRect(parent, &rect_);
+    HRESULT result = ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_PPV_ARGS(object_.GetAddressOf()));
+    if (FAILED(result)) {
+        return result;
+    }
+    result = object_->SetClientSite(static_cast<IOleClientSite*>(this));
+    if (SUCCEEDED(result)) {
+        ::OleSetContainedObject(object_.Get(), TRUE);
+        result = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
+                                 static_cast<IOleClientSite*>(this), 0, parent, &rect_);
+    }
+    if (SUCCEEDED(result)) {
+        result = object_.As(&browser_);
+    }
+    if (SUCCEEDED(result)) {
+        result = object_.As(&inPlace_);
+    }
+    if (FAILED(result)) {
+        destroy();
+    }
+    return result;
+}
+
+void BrowserHost::destroy() {
+    activeObject_.Reset();
+    if (inPlace_) {
+        inPlace_->InPlaceDeactivate();
+        inPlace_.Reset();
+    }
+    browser_.Reset();
+    if (object_) {
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+        object_.Reset();
+    }
+}
+
+void BrowserHost::setRect(const RECT& rect) {
+    rect_ = rect;
+    if (inPlace_) {
+        inPlace_->SetObjectRects(&rect_, &rect_);
+    }
+}
+
+HRESULT BrowserHost::navigate(const std::wstring& url) {
+    if (!browser_) {
+        return E_UNEXPECTED;
+    }
+    const UniqueBstr address(::SysAllocStringLen(url.data(), static_cast<UINT>(url.size())));
+    VARIANT none;
+    ::VariantInit(&none);
+    return browser_->Navigate(address.get(), &none, &none, &none, &none);
+}
+
+std::wstring BrowserHost::locationUrl() const {
+    if (!browser_) {
+        return {};
+    }
+    UniqueBstr address;
+    if (FAILED(browser_->get_LocationURL(address.put())) || !address) {
+        return {};
+    }
+    return std::wstring(address.get(), ::SysStringLen(address.get()));
+}
+
+bool BrowserHost::translateAccelerator(MSG& message) {
+    return activeObject_ && message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+           activeObject_->TranslateAccelerator(&message) == S_OK;
+}
+
+STDMETHODIMP BrowserHost::QueryInterface(REFIID riid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    if (riid == IID_IUnknown || riid == IID_IOleClientSite) {
+        *object = static_cast<IOleClientSite*>(this);
+    } else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) {
+        *object = static_cast<IOleInPlaceSite*>(this);
+    } else if (riid == IID_IOleInPlaceUIWindow || riid == IID_IOleInPlaceFrame) {
+        *object = static_cast<IOleInPlaceFrame*>(this);
+    } else if (riid == IID_IOleControlSite) {
+        *object = static_cast<IOleControlSite*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) BrowserHost::AddRef() {
+    return ++references_;
+}
+STDMETHODIMP_(ULONG) BrowserHost::Release() {
+    return references_ > 0 ? --references_ : 0;
+}
+
+STDMETHODIMP BrowserHost::SaveObject() {
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+    *moniker = nullptr;
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::GetContainer(IOleContainer** container) {
+    *container = nullptr;
+    return E_NOINTERFACE;
+}
+STDMETHODIMP BrowserHost::ShowObject() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::OnShowWindow(BOOL) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::RequestNewObjectLayout() {
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP BrowserHost::GetWindow(HWND* window) {
+    *window = parent_;
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::ContextSensitiveHelp(BOOL) {
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP BrowserHost::CanInPlaceActivate() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::OnInPlaceActivate() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::OnUIActivate() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                           LPRECT position, LPRECT clip,
+                                           LPOLEINPLACEFRAMEINFO frameInfo) {
+    *frame = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
+    *document = nullptr;
+    *position = rect_;
+    *clip = rect_;
+    frameInfo->cb = sizeof(OLEINPLACEFRAMEINFO);
+    frameInfo->fMDIApp = FALSE;
+    frameInfo->hwndFrame = parent_;
+    frameInfo->haccel = nullptr;
+    frameInfo->cAccelEntries = 0;
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::Scroll(SIZE) {
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::OnUIDeactivate(BOOL) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::OnInPlaceDeactivate() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::DiscardUndoState() {
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::DeactivateAndUndo() {
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::OnPosRectChange(LPCRECT) {
+    return S_OK;
+}
+
+STDMETHODIMP BrowserHost::GetBorder(LPRECT) {
+    return INPLACE_E_NOTOOLSPACE;
+}
+STDMETHODIMP BrowserHost::RequestBorderSpace(LPCBORDERWIDTHS) {
+    return INPLACE_E_NOTOOLSPACE;
+}
+STDMETHODIMP BrowserHost::SetBorderSpace(LPCBORDERWIDTHS) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+    activeObject_ = object;
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::SetMenu(HMENU, HOLEMENU, HWND) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::RemoveMenus(HMENU) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::SetStatusText(LPCOLESTR) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::EnableModeless(BOOL) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::TranslateAccelerator(LPMSG, WORD) {
+    return S_FALSE;
+}
+
+STDMETHODIMP BrowserHost::OnControlInfoChanged() {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::LockInPlaceActive(BOOL) {
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::GetExtendedControl(IDispatch** control) {
+    *control = nullptr;
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::TransformCoords(POINTL*, POINTF*, DWORD) {
+    return E_NOTIMPL;
+}
+STDMETHODIMP BrowserHost::TranslateAccelerator(MSG*, DWORD) {
+    return S_FALSE;
+}
+STDMETHODIMP BrowserHost::OnFocus(BOOL gotFocus) {
+    // No exception may cross a COM method.
+    try {
+        if (gotFocus && onFocus) {
+            onFocus();
+        }
+    } catch (...) {
+        return E_FAIL;
+    }
+    return S_OK;
+}
+STDMETHODIMP BrowserHost::ShowPropertyFrame() {
+    return E_NOTIMPL;
+}
+
+}  // namespace tal::kiosk_ui

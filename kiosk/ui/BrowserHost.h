@@ -1,0 +1,103 @@
+#pragma once
+
+#include <exdisp.h>
+#include <ocidl.h>
+#include <oleidl.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <functional>
+#include <string>
+
+namespace tal::kiosk_ui {
+
+// A minimal OLE container for the system's web-browser control inside one window. It lives as
+// long as the window and is not deleted through Release.
+class BrowserHost final : public IOleClientSite,
+                          public IOleInPlaceSite,
+                          public IOleInPlaceFrame,
+                          public IOleControlSite {
+public:
+    BrowserHost() = default;
+    ~BrowserHost();
+    BrowserHost(const BrowserHost&) = delete;
+    BrowserHost& operator=(const BrowserHost&) = delete;
+
+    // Creates the control in `parent` and activates it in place.
+    HRESULT create(HWND parent);
+    // Deactivates and releases the control; the host can then go.
+    void destroy();
+
+    void setRect(const RECT& rect);
+    HRESULT navigate(const std::wstring& url);
+    // The address the control shows or is going to.
+    std::wstring locationUrl() const;
+    // Hands keystrokes to the control; true when it used them.
+    bool translateAccelerator(MSG& message);
+
+    // Runs when the control receives the input focus.
+    std::function<void()> onFocus;
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override;
+    STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
+    STDMETHODIMP GetContainer(IOleContainer** container) override;
+    STDMETHODIMP ShowObject() override;
+    STDMETHODIMP OnShowWindow(BOOL show) override;
+    STDMETHODIMP RequestNewObjectLayout() override;
+
+    // IOleWindow (of both the site and the frame)
+    STDMETHODIMP GetWindow(HWND* window) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL enterMode) override;
+
+    // IOleInPlaceSite
+    STDMETHODIMP CanInPlaceActivate() override;
+    STDMETHODIMP OnInPlaceActivate() override;
+    STDMETHODIMP OnUIActivate() override;
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                  LPRECT position, LPRECT clip,
+                                  LPOLEINPLACEFRAMEINFO frameInfo) override;
+    STDMETHODIMP Scroll(SIZE extent) override;
+    STDMETHODIMP OnUIDeactivate(BOOL undoable) override;
+    STDMETHODIMP OnInPlaceDeactivate() override;
+    STDMETHODIMP DiscardUndoState() override;
+    STDMETHODIMP DeactivateAndUndo() override;
+    STDMETHODIMP OnPosRectChange(LPCRECT position) override;
+
+    // IOleInPlaceUIWindow and IOleInPlaceFrame
+    STDMETHODIMP GetBorder(LPRECT border) override;
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS widths) override;
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS widths) override;
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR name) override;
+    STDMETHODIMP InsertMenus(HMENU menu, LPOLEMENUGROUPWIDTHS widths) override;
+    STDMETHODIMP SetMenu(HMENU menu, HOLEMENU olemenu, HWND activeObject) override;
+    STDMETHODIMP RemoveMenus(HMENU menu) override;
+    STDMETHODIMP SetStatusText(LPCOLESTR text) override;
+    STDMETHODIMP EnableModeless(BOOL enable) override;
+    STDMETHODIMP TranslateAccelerator(LPMSG message, WORD id) override;
+
+    // IOleControlSite
+    STDMETHODIMP OnControlInfoChanged() override;
+    STDMETHODIMP LockInPlaceActive(BOOL lock) override;
+    STDMETHODIMP GetExtendedControl(IDispatch** control) override;
+    STDMETHODIMP TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override;
+    STDMETHODIMP TranslateAccelerator(MSG* message, DWORD modifiers) override;
+    STDMETHODIMP OnFocus(BOOL gotFocus) override;
+    STDMETHODIMP ShowPropertyFrame() override;
+
+private:
+    HWND parent_ = nullptr;
+    RECT rect_{};
+    ULONG references_ = 0;
+    Microsoft::WRL::ComPtr<IOleObject> object_;
+    Microsoft::WRL::ComPtr<IOleInPlaceObject> inPlace_;
+    Microsoft::WRL::ComPtr<IWebBrowser2> browser_;
+    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> activeObject_;
+};
+
+}  // namespace tal::kiosk_ui

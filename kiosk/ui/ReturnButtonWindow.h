@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "kiosk/ReturnButtonView.h"
+#include "win32/UniqueHandle.h"
+
+namespace tal::kiosk_ui {
+
+// The control identifier of the button "はじめに戻る", for those who drive the window from outside.
+inline constexpr int buttonId = 100;
+
+// The untitled, fixed tool window holding the push button. It refuses to be closed by its close
+// box, its system menu or Alt+F4; its owner ends it by destroying it.
+class ReturnButtonWindow : public ReturnButtonView {
+public:
+    explicit ReturnButtonWindow(HINSTANCE instance);
+    ~ReturnButtonWindow() override;
+    ReturnButtonWindow(const ReturnButtonWindow&) = delete;
+    ReturnButtonWindow& operator=(const ReturnButtonWindow&) = delete;
+
+    HWND window() const { return window_; }
+    // Runs when the button is pressed.
+    std::function<void()> onClick;
+
+    platform::WindowHandle handle() override;
+    float left() override;
+    float top() override;
+    void setLeft(float twips) override;
+    void setTop(float twips) override;
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void moveTo(int x, int y);
+
+    HWND window_ = nullptr;
+    win32::UniqueFont font_;
+};
+
+}  // namespace tal::kiosk_ui

@@ -1,0 +1,118 @@
+#include "settings_tool/ui/DialogControls.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "common/NumberText.h"
+#include "settings_tool/ui/DialogLayout.h"
+#include "win32/TextConversion.h"
+
+namespace tal::settings_dialog {
+
+namespace {
+
+constexpr int twipsPerInch = 1440;
+constexpr int fontPoints = 9;
+constexpr int pointsPerInch = 72;
+// The drop-down lists show this many items before they scroll.
+constexpr int visibleListItems = 12;
+
+int Pixels(int twips, UINT dpi) {
+    return ::MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
+}
+
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+};
+
+WindowKind KindOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::label:
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX};
+        case ControlKind::textBox:
+            return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL};
+        case ControlKind::comboBox:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
+        case ControlKind::checkBox:
+            return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+        case ControlKind::pushButton:
+            return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+void FillItems(HWND combo, int count) {
+    for (int value = 0; value < count; ++value) {
+        const std::wstring item = win32::Utf8ToWide(FormatTwoDigits(value));
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+}
+
+// A drop-down's height is that of its open list; its closed height follows the height of its
+// selection field, which is set so that the closed box gets the designed height where the font
+// allows it.
+void SizeComboBox(HWND combo, const RECT& box, int listHeight) {
+    ::MoveWindow(combo, box.left, box.top, box.right - box.left, listHeight, FALSE);
+    RECT closed{};
+    ::GetWindowRect(combo, &closed);
+    const auto field =
+        static_cast<int>(::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const int frame = (closed.bottom - closed.top) - field;
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                   (box.bottom - box.top) - frame);
+}
+
+}  // namespace
+
+void DialogControls::create(HWND dialog, HINSTANCE instance) {
+    for (const ControlLayout& control : controls) {
+        const WindowKind kind = KindOf(control.kind);
+        HWND created = ::CreateWindowExW(
+            0, kind.className, win32::Utf8ToWide(control.caption).c_str(),
+            WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, dialog,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        if (created == nullptr) {
+            throw std::runtime_error("cannot create a control of the settings dialog");
+        }
+        if (control.kind == ControlKind::textBox) {
+            ::SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
+        }
+        if (control.kind == ControlKind::comboBox) {
+            ::SendMessageW(created, CB_LIMITTEXT, 0, 0);
+            FillItems(created, control.id == shutdownHour ? hourItems : minuteItems);
+        }
+    }
+}
+
+void DialogControls::layOut(HWND dialog, UINT dpi) {
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE));
+    RECT frame{0, 0, Pixels(clientWidthTwips, dpi), Pixels(clientHeightTwips, dpi)};
+    ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    win32::UniqueFont font(::CreateFontW(
+        -::MulDiv(fontPoints, static_cast<int>(dpi), pointsPerInch), 0, 0, 0, FW_NORMAL, FALSE,
+        FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    for (const ControlLayout& control : controls) {
+        HWND window = ::GetDlgItem(dialog, control.id);
+        ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        const RECT box{Pixels(control.left, dpi), Pixels(control.top, dpi),
+                       Pixels(control.left + control.width, dpi),
+                       Pixels(control.top + control.height, dpi)};
+        if (control.kind == ControlKind::comboBox) {
+            SizeComboBox(window, box, (box.bottom - box.top) * (visibleListItems + 1));
+        } else {
+            ::MoveWindow(window, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                         FALSE);
+        }
+    }
+    // The controls use the new font now; the old one may go.
+    font_ = std::move(font);
+    ::InvalidateRect(dialog, nullptr, TRUE);
+}
+
+}  // namespace tal::settings_dialog

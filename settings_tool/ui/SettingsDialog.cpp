@@ -1,0 +1,203 @@
+#include "settings_tool/ui/SettingsDialog.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "settings_tool/ui/ControlIds.h"
+#include "settings_tool/ui/DialogLayout.h"
+#include "win32/TextConversion.h"
+
+namespace tal::settings_dialog {
+
+namespace {
+
+constexpr wchar_t className[] = L"TalSettingsDialog";
+// A fixed dialog border with a close box: no sizing frame, no minimise or maximise box.
+constexpr DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+int IdOf(TextControl control) {
+    switch (control) {
+        case TextControl::startPage:
+            return startPage;
+        case TextControl::shutdownHour:
+            return shutdownHour;
+        case TextControl::shutdownMinute:
+            return shutdownMinute;
+    }
+    throw std::logic_error("unknown text control");
+}
+
+int IdOf(CheckControl control) {
+    switch (control) {
+        case CheckControl::returnButton:
+            return returnButton;
+        case CheckControl::taskBar:
+            return taskBar;
+        case CheckControl::contextMenu:
+            return contextMenu;
+        case CheckControl::toolBar:
+            return toolBar;
+    }
+    throw std::logic_error("unknown check box");
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (::GetClassInfoExW(instance, className, &windowClass)) {
+        return;
+    }
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    if (::RegisterClassExW(&windowClass) == 0) {
+        throw std::runtime_error("cannot register the settings dialog's window class");
+    }
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(HINSTANCE instance) {
+    RegisterWindowClass(instance, &WindowProcedure);
+    owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   instance, nullptr));
+    if (!owner_) {
+        throw std::runtime_error("cannot create the settings dialog's owner");
+    }
+    HWND window = ::CreateWindowExW(exStyle, className, win32::Utf8ToWide(caption).c_str(), style,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner_.get(), nullptr,
+                                    instance, this);
+    if (window == nullptr) {
+        throw std::runtime_error("cannot create the settings dialog");
+    }
+    window_.reset(window);
+    controls_.create(window, instance);
+    controls_.layOut(window, ::GetDpiForWindow(window));
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::show() {
+    ::ShowWindow(window_.get(), SW_SHOWNORMAL);
+    ::SetFocus(::GetNextDlgTabItem(window_.get(), nullptr, FALSE));
+}
+
+int SettingsDialog::runMessageLoop() {
+    MSG message{};
+    BOOL status = 0;
+    while ((status = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
+        if (status == -1) {
+            return 1;
+        }
+        if (window_ && ::IsDialogMessageW(window_.get(), &message)) {
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+std::string SettingsDialog::text(TextControl which) {
+    HWND window = control(IdOf(which));
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return win32::WideToAnsi(text);
+}
+
+void SettingsDialog::setText(TextControl which, const std::string& text) {
+    ::SetWindowTextW(control(IdOf(which)), win32::AnsiToWide(text).c_str());
+}
+
+bool SettingsDialog::isChecked(CheckControl which) {
+    return ::SendMessageW(control(IdOf(which)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void SettingsDialog::setChecked(CheckControl which, bool checked) {
+    ::SendMessageW(control(IdOf(which)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void SettingsDialog::setFocus(TextControl which) {
+    ::SetFocus(control(IdOf(which)));
+}
+
+void SettingsDialog::close() {
+    ::DestroyWindow(window_.get());
+}
+
+LRESULT CALLBACK SettingsDialog::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<SettingsDialog*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        // The window is gone: nothing is left to destroy.
+        self->window_.release();
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    // No exception may cross into the system; a handler that failed leaves the dialog as it is.
+    try {
+        return self->handleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT SettingsDialog::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_ACTIVATE:
+            onActivate(window, LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            controls_.layOut(window, HIWORD(wParam));
+            return 0;
+        }
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void SettingsDialog::onCommand(int id, int notification) {
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    if (id == closeButton && handlers_.closeClicked) {
+        handlers_.closeClicked();
+    } else if (id == resetButton && handlers_.resetClicked) {
+        handlers_.resetClicked();
+    }
+}
+
+void SettingsDialog::onActivate(HWND window, bool active) {
+    if (!active) {
+        HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(window, focus)) {
+            lastFocus_ = focus;
+        }
+        return;
+    }
+    ::SetFocus(lastFocus_ != nullptr ? lastFocus_ : ::GetNextDlgTabItem(window, nullptr, FALSE));
+}
+
+}  // namespace tal::settings_dialog

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "settings_tool/SettingsFormView.h"
+
+namespace tal::fakes {
+
+// The settings dialog as its controls start: every text empty, every box unchecked.
+class FakeSettingsFormView : public SettingsFormView {
+public:
+    std::map<TextControl, std::string> texts;
+    std::map<CheckControl, bool> checks;
+    std::optional<TextControl> focus;
+    bool closed = false;
+
+    std::string text(TextControl control) override { return texts[control]; }
+    void setText(TextControl control, const std::string& text) override { texts[control] = text; }
+    bool isChecked(CheckControl control) override { return checks[control]; }
+    void setChecked(CheckControl control, bool checked) override { checks[control] = checked; }
+    void setFocus(TextControl control) override { focus = control; }
+    void close() override { closed = true; }
+};
+
+}  // namespace tal::fakes

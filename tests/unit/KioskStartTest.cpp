@@ -1,0 +1,244 @@
+// The kiosk's start-up, checked as the sequence of calls it makes.
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/fakes/KioskFixture.h"
+
+namespace tal {
+namespace {
+
+using testing::ElementsAre;
+
+class KioskStartTest : public testing::Test, protected fakes::KioskFixture {};
+
+std::vector<std::string> Reads(std::initializer_list<const char*> keys) {
+    std::vector<std::string> calls;
+    for (const char* key : keys) {
+        calls.push_back(std::string("GetPrivateProfileString CONFIG ") + key);
+    }
+    return calls;
+}
+
+TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefaultPage) {
+    form.start();
+
+    std::vector<std::string> expected{"FindWindow (null) \"Rx7300\""};
+    for (const std::string& read : Reads({"TaskBarHide", "TaskBar", "ContextMenu", "ToolBar",
+                                          "WaitToStart", "StartPage", "TimeToShutdown"})) {
+        expected.push_back(read);
+    }
+    const std::vector<std::string> rest{"EnumWindows",
+                                        "EnumWindows",
+                                        "Window.Height 15360",
+                                        "Window.Width 19200",
+                                        "Window.Top 0",
+                                        "Window.Left 0",
+                                        "Browser.Height 15360",
+                                        "Browser.Width 19200",
+                                        "Browser.Top 0",
+                                        "Browser.Left 0",
+                                        "Navigate https://www.wikipedia.org/",
+                                        "Timer.Interval 1000",
+                                        "GetPrivateProfileString CONFIG InitButton"};
+    expected.insert(expected.end(), rest.begin(), rest.end());
+    EXPECT_EQ(log.calls, expected);
+    EXPECT_FALSE(profile.exists(settingsPath)) << "start-up writes nothing";
+    EXPECT_EQ(pump.passes, 0);
+}
+
+struct LockdownCase {
+    const char* key;
+    const char* value;
+    // The lockdown calls that follow the settings reads, in order.
+    std::vector<std::string> calls;
+};
+
+const std::vector<std::string> hideTaskBar{"FindWindow Shell_TrayWnd \"\"", "ShowWindow 65552 0"};
+const std::vector<std::string> disableContextMenu{
+    "RegCreateKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions",
+    "RegSetValueEx NoBrowserContextMenu 4 4",
+    "RegCloseKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"};
+const std::vector<std::string> hideToolbar{
+    "RegOpenKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
+    "RegCreateKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
+    "RegSetValueEx ITBarLayout 3 564",
+    "RegCloseKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser"};
+
+class KioskLockdownTest : public KioskStartTest,
+                          public testing::WithParamInterface<LockdownCase> {};
+
+TEST_P(KioskLockdownTest, EachKeyRunsItsOperationOnlyForItsWord) {
+    desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});  // handle 65552
+    setting(GetParam().key, GetParam().value);
+    form.start();
+
+    std::vector<std::string> lockdownCalls;
+    for (const std::string& call : log.calls) {
+        if (!call.starts_with("GetPrivateProfileString") &&
+            !call.starts_with("FindWindow (null)") && call != "EnumWindows" &&
+            (call.starts_with("Find") || call.starts_with("Show") || call.starts_with("Reg"))) {
+            lockdownCalls.push_back(call);
+        }
+    }
+    EXPECT_EQ(lockdownCalls, GetParam().calls) << GetParam().key << "=" << GetParam().value;
+    EXPECT_EQ(registry.openKeys(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KioskLockdownTest,
+    testing::Values(LockdownCase{"TaskBarHide", "on", hideTaskBar},
+                    LockdownCase{"TaskBarHide", "ON", hideTaskBar},
+                    LockdownCase{"TaskBarHide", "off", {}}, LockdownCase{"TaskBarHide", "", {}},
+                    LockdownCase{"TaskBar", "off", hideTaskBar},
+                    LockdownCase{"TaskBar", "OFF", hideTaskBar}, LockdownCase{"TaskBar", "on", {}},
+                    LockdownCase{"TaskBar", "", {}}, LockdownCase{"TaskBar", "no", {}},
+                    LockdownCase{"ContextMenu", "off", disableContextMenu},
+                    LockdownCase{"ContextMenu", "Off", disableContextMenu},
+                    LockdownCase{"ContextMenu", "on", {}}, LockdownCase{"ContextMenu", "", {}},
+                    LockdownCase{"ToolBar", "off", hideToolbar},
+                    LockdownCase{"ToolBar", "OFF", hideToolbar}, LockdownCase{"ToolBar", "on", {}},
+                    LockdownCase{"ToolBar", "", {}}));
+
+TEST_F(KioskStartTest, AllFourSwitchesRunInTheirOrderAndTheTaskBarIsHiddenTwice) {
+    desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+    setting("TaskBarHide", "on");
+    setting("TaskBar", "off");
+    setting("ContextMenu", "off");
+    setting("ToolBar", "off");
+    form.start();
+
+    const auto position = [&](const std::string& call) {
+        return std::find(log.calls.begin(), log.calls.end(), call) - log.calls.begin();
+    };
+    EXPECT_EQ(log.startingWith("ShowWindow").size(), 2U);
+    EXPECT_LT(position("GetPrivateProfileString CONFIG TaskBarHide"),
+              position("FindWindow Shell_TrayWnd \"\""));
+    EXPECT_LT(position("RegSetValueEx NoBrowserContextMenu 4 4"),
+              position("GetPrivateProfileString CONFIG ToolBar"));
+    EXPECT_LT(position("RegSetValueEx ITBarLayout 3 564"),
+              position("GetPrivateProfileString CONFIG WaitToStart"));
+    EXPECT_FALSE(desktop.window(65552)->visible);
+}
+
+TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
+    for (const auto& window : {fakes::FakeWindow{0, "Rx7300", "Other", false, 9},
+                               fakes::FakeWindow{0, "RX7300", "Other", true, 9},
+                               fakes::FakeWindow{0, "rx7300", "Other", true, 9}}) {
+        fakes::KioskFixture kiosk;
+        kiosk.desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+        kiosk.desktop.addWindow(window);
+        kiosk.setting("TaskBar", "off");
+        kiosk.setting("ContextMenu", "off");
+        kiosk.form.start();
+
+        EXPECT_THAT(kiosk.log.calls, ElementsAre("FindWindow (null) \"Rx7300\"", "Close"))
+            << window.title;
+        EXPECT_TRUE(kiosk.desktop.window(65552)->visible);
+        EXPECT_FALSE(kiosk.registry.keyExists(
+            "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"));
+    }
+}
+
+TEST_F(KioskStartTest, SimilarTitlesDoNotStopStartUp) {
+    desktop.addWindow({0, "Rx7300 ", "Other", true, 9});
+    desktop.addWindow({0, "Rx730", "Other", true, 9});
+    form.start();
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(view.navigatedTo, "https://www.wikipedia.org/");
+}
+
+struct StartPageCase {
+    std::string stored;
+    bool present;
+    std::string navigated;
+};
+
+class KioskStartPageTest : public KioskStartTest,
+                           public testing::WithParamInterface<StartPageCase> {};
+
+TEST_P(KioskStartPageTest, NavigatesToTheStoredPageWhole) {
+    if (GetParam().present) {
+        setting("StartPage", GetParam().stored);
+    }
+    form.start();
+    EXPECT_EQ(view.navigatedTo, GetParam().navigated);
+    EXPECT_EQ(view.navigations, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, KioskStartPageTest,
+    testing::Values(StartPageCase{"", false, "https://www.wikipedia.org/"},
+                    StartPageCase{"", true, ""},
+                    StartPageCase{"http://kiosk.example/", true, "http://kiosk.example/"},
+                    StartPageCase{"http://kiosk.example/" + std::string(280, 'q'), true,
+                                  "http://kiosk.example/" + std::string(280, 'q')}));
+
+struct InitButtonCase {
+    const char* value;
+    bool shown;
+};
+
+class KioskReturnButtonTest : public KioskStartTest,
+                              public testing::WithParamInterface<InitButtonCase> {};
+
+TEST_P(KioskReturnButtonTest, TheButtonWindowAppearsForOnInAnyLetterCase) {
+    setting("InitButton", GetParam().value);
+    form.start();
+    EXPECT_EQ(log.startingWith("Show ReturnButton").size(), GetParam().shown ? 1U : 0U)
+        << GetParam().value;
+    if (GetParam().shown) {
+        EXPECT_EQ(log.calls.back(), "Show ReturnButton");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, KioskReturnButtonTest,
+                         testing::Values(InitButtonCase{"on", true}, InitButtonCase{"ON", true},
+                                         InitButtonCase{"On", true}, InitButtonCase{"off", false},
+                                         InitButtonCase{"", false}, InitButtonCase{"yes", false}));
+
+TEST_F(KioskStartTest, TheStartUpWaitComesBetweenTheLockdownAndTheSnapshot) {
+    setting("WaitToStart", "2.5");
+    setting("ToolBar", "off");
+    clock.now = 1000;
+    std::vector<std::size_t> callsAtPass;
+    pump.onPass = [&] { callsAtPass.push_back(log.calls.size()); };
+    form.start();
+
+    ASSERT_FALSE(callsAtPass.empty());
+    EXPECT_EQ(clock.now, 3500U);
+    const std::size_t waitReadAt = std::find(log.calls.begin(), log.calls.end(),
+                                             "GetPrivateProfileString CONFIG WaitToStart") -
+                                   log.calls.begin();
+    EXPECT_EQ(callsAtPass.front(), waitReadAt + 1);
+    EXPECT_EQ(log.calls[callsAtPass.front()], "GetPrivateProfileString CONFIG StartPage");
+}
+
+TEST_F(KioskStartTest, ClosedDuringTheStartUpWaitItGoesNoFurther) {
+    setting("WaitToStart", "1e308");
+    setting("InitButton", "on");
+    pump.onPass = [this] { form.onClosed(); };
+    form.start();
+
+    EXPECT_EQ(pump.passes, 1);
+    EXPECT_EQ(log.calls.back(), "GetPrivateProfileString CONFIG WaitToStart")
+        << "no snapshot, no layout, no navigation, no timer, no button";
+}
+
+TEST_F(KioskStartTest, TheTimerIsArmedAfterNavigation) {
+    form.start();
+    const auto navigate =
+        std::find(log.calls.begin(), log.calls.end(), "Navigate https://www.wikipedia.org/");
+    ASSERT_NE(navigate, log.calls.end());
+    EXPECT_EQ(*(navigate + 1), "Timer.Interval 1000");
+}
+
+TEST_F(KioskStartTest, FocusOnTheBrowserEnablesTheTimer) {
+    form.onBrowserFocus();
+    EXPECT_THAT(log.calls, ElementsAre("Timer.Enabled True"));
+}
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,107 @@
+// The power-off routine against a fake system that never shuts anything down.
+#include "kiosk/PowerOff.h"
+
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/fakes/FakeSystem.h"
+
+namespace tal {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+struct EnvironmentCase {
+    const char* name;
+    std::vector<std::string> environment;
+    bool isNt;
+};
+
+class IsNtFamilyTest : public testing::TestWithParam<EnvironmentCase> {};
+
+TEST_P(IsNtFamilyTest, LooksForAVariableNamedOsInAnyCase) {
+    fakes::FakeProcess process;
+    process.environment = GetParam().environment;
+    EXPECT_EQ(power_off::IsNtFamily(process), GetParam().isNt) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, IsNtFamilyTest,
+    testing::Values(EnvironmentCase{"OS set", {"PATH=C:\\", "OS=Windows_NT"}, true},
+                    EnvironmentCase{"os in lower case", {"os=whatever"}, true},
+                    EnvironmentCase{"Os mixed", {"A=1", "B=2", "Os="}, true},
+                    EnvironmentCase{"OSTYPE only", {"OSTYPE=msys", "PATH=C:\\"}, false},
+                    EnvironmentCase{"empty environment", {}, false},
+                    EnvironmentCase{
+                        "OS behind an empty entry", {"A=1", "", "OS=Windows_NT"}, false},
+                    EnvironmentCase{"value containing OS=", {"X=OS=1"}, false}));
+
+class ShutdownSystemTest : public testing::Test {
+protected:
+    fakes::CallLog log;
+    fakes::FakeProcess process;
+    fakes::FakeSystemShutdown system{log};
+    fakes::FakeMessageBoxes boxes{log};
+
+    bool shutDown() { return power_off::ShutdownSystem(13, system, process, boxes); }
+};
+
+TEST_F(ShutdownSystemTest, OnTheNtFamilyEnablesThePrivilegeThenShutsDown) {
+    EXPECT_TRUE(shutDown());
+    EXPECT_THAT(
+        log.calls,
+        ElementsAre("OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege",
+                    "AdjustTokenPrivileges", "ExitWindowsEx 13 4294967295", "CloseHandle token"));
+    EXPECT_EQ(system.lastNewState, (platform::TokenPrivilege{1, system.shutdownPrivilege, 2}));
+    EXPECT_THAT(boxes.shown, IsEmpty());
+    EXPECT_EQ(system.openTokens, 0);
+}
+
+TEST_F(ShutdownSystemTest, WithoutTheOsVariableNoTokenIsTouched) {
+    process.environment = {"OSTYPE=x"};
+    EXPECT_TRUE(shutDown());
+    EXPECT_THAT(log.calls, ElementsAre("ExitWindowsEx 13 4294967295"));
+}
+
+struct FailureCase {
+    const char* step;
+    std::uint32_t code;
+    std::vector<std::string> calls;
+};
+
+class ShutdownFailureTest : public ShutdownSystemTest,
+                            public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ShutdownFailureTest, TheFirstFailingStepShowsItsCodeAndEndsTheRoutine) {
+    system.failures[GetParam().step] = GetParam().code;
+    EXPECT_FALSE(shutDown());
+    EXPECT_EQ(log.calls, GetParam().calls);
+    EXPECT_THAT(boxes.shown,
+                ElementsAre(fakes::ShownMessageBox{std::to_string(GetParam().code), "TAL", 0}));
+    EXPECT_EQ(system.openTokens, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ShutdownFailureTest,
+    testing::Values(
+        FailureCase{"OpenProcessToken", 5, {"OpenProcessToken 40", "MessageBox 5 | TAL"}},
+        FailureCase{"LookupPrivilegeValue",
+                    1313,
+                    {"OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege",
+                     "MessageBox 1313 | TAL", "CloseHandle token"}},
+        FailureCase{"AdjustTokenPrivileges",
+                    6,
+                    {"OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege",
+                     "AdjustTokenPrivileges", "MessageBox 6 | TAL", "CloseHandle token"}},
+        FailureCase{"ExitWindowsEx",
+                    1314,
+                    {"OpenProcessToken 40", "LookupPrivilegeValue SeShutdownPrivilege",
+                     "AdjustTokenPrivileges", "ExitWindowsEx 13 4294967295",
+                     "MessageBox 1314 | TAL", "CloseHandle token"}}));
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,137 @@
+// The return-to-start button window: where it appears, what a press stores and requests.
+#include "kiosk/ReturnButton.h"
+
+#include <limits>
+#include <optional>
+#include <string>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/fakes/FakeReturnButtonView.h"
+#include "tests/fakes/KioskFixture.h"
+
+namespace tal {
+namespace {
+
+using testing::ElementsAre;
+
+class ReturnButtonTest : public testing::Test, protected fakes::KioskFixture {
+protected:
+    fakes::FakeMenuControl menu{log};
+    fakes::FakeReturnButtonView buttonView{log};
+    ReturnButton button{ReturnButtonPorts{profile, process, desktop, menu}, buttonView,
+                        [this] { form.requestReset(); }};
+
+    void SetUp() override {
+        setting("StartPage", "http://start.example/");
+        form.start();
+        log.calls.clear();
+    }
+};
+
+TEST_F(ReturnButtonTest, LoadReadsBothPositionsThenPlacesRaisesAndDisarmsTheWindow) {
+    setting("InitButtonX", "3000");
+    setting("InitButtonY", "1500");
+    button.show();
+    EXPECT_THAT(log.calls,
+                ElementsAre("GetPrivateProfileString CONFIG InitButtonX",
+                            "GetPrivateProfileString CONFIG InitButtonY", "ReturnButton.Left 3000",
+                            "ReturnButton.Top 1500", "SetWindowPos 131104 HWND_TOPMOST 0 0 0 0 67",
+                            "GetSystemMenu 131104", "DeleteMenu 131105 5 1024",
+                            "GetSystemMenu 131104", "DeleteMenu 131105 61536 0"));
+}
+
+struct PositionCase {
+    std::optional<std::string> stored;
+    float twips;
+};
+
+class ReturnButtonPositionTest : public ReturnButtonTest,
+                                 public testing::WithParamInterface<PositionCase> {};
+
+TEST_P(ReturnButtonPositionTest, AppliesTheStoredNumberOrZero) {
+    if (GetParam().stored) {
+        setting("InitButtonX", *GetParam().stored);
+        setting("InitButtonY", *GetParam().stored);
+    }
+    button.show();
+    EXPECT_FLOAT_EQ(buttonView.x, GetParam().twips);
+    EXPECT_FLOAT_EQ(buttonView.y, GetParam().twips);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, ReturnButtonPositionTest,
+    testing::Values(PositionCase{std::nullopt, 0}, PositionCase{"150.5", 150.5F},
+                    PositionCase{"-300", -300}, PositionCase{"abc", 0}, PositionCase{"", 0},
+                    PositionCase{"1e40", std::numeric_limits<float>::max()},
+                    PositionCase{"-1e40", -std::numeric_limits<float>::max()}));
+
+struct ClickCase {
+    float left;
+    float top;
+    const char* leftText;
+    const char* topText;
+};
+
+class InitButtonClickTest : public ReturnButtonTest,
+                            public testing::WithParamInterface<ClickCase> {};
+
+TEST_P(InitButtonClickTest, StoresThePositionXFirstThenRequestsAReset) {
+    button.show();
+    buttonView.x = GetParam().left;
+    buttonView.y = GetParam().top;
+    log.calls.clear();
+    button.press();
+    EXPECT_THAT(
+        log.calls,
+        ElementsAre(
+            std::string("WritePrivateProfileString CONFIG InitButtonX=") + GetParam().leftText,
+            std::string("WritePrivateProfileString CONFIG InitButtonY=") + GetParam().topText));
+    form.tick();
+    EXPECT_EQ(view.navigatedTo, "http://start.example/");
+    EXPECT_EQ(view.navigations, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, InitButtonClickTest,
+                         testing::Values(ClickCase{7020, 1500, "7020", "1500"},
+                                         ClickCase{0, 0, "0", "0"},
+                                         ClickCase{-300, -150, "-300", "-150"},
+                                         ClickCase{150.5F, 22.25F, "150.5", "22.25"}));
+
+TEST_F(ReturnButtonTest, TwoPressesBeforeATickGiveOneReset) {
+    button.show();
+    button.press();
+    button.press();
+    EXPECT_EQ(log.startingWith("WritePrivateProfileString").size(), 4U);
+    form.tick();
+    form.tick();
+    EXPECT_EQ(view.navigations, 2) << "start-up and one reset";
+}
+
+TEST_F(ReturnButtonTest, APressWhoseWriteFailsStillRequestsTheReset) {
+    button.show();
+    profile.failWrites = true;
+    button.press();
+    EXPECT_THAT(messageBoxes.shown, testing::IsEmpty());
+    form.tick();
+    EXPECT_EQ(view.navigations, 2);
+}
+
+TEST_F(ReturnButtonTest, APressKeepsTheOtherSettings) {
+    setting("TaskBar", "off");
+    setting("InitButton", "on");
+    button.show();
+    buttonView.x = 450;
+    button.press();
+    const auto contents = profile.contents(settingsPath).at("CONFIG");
+    EXPECT_THAT(contents, ElementsAre(std::pair<std::string, std::string>{"StartPage",
+                                                                          "http://start.example/"},
+                                      std::pair<std::string, std::string>{"TaskBar", "off"},
+                                      std::pair<std::string, std::string>{"InitButton", "on"},
+                                      std::pair<std::string, std::string>{"InitButtonX", "450"},
+                                      std::pair<std::string, std::string>{"InitButtonY", "0"}));
+}
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,92 @@
+// The state reset that undoes the kiosk's desktop lockdown.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/unit/SettingsFormFixture.h"
+
+namespace tal {
+namespace {
+
+const std::string policyKey = "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
+const std::string toolbarKey = "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
+
+class ResetTest : public SettingsFormFixture<> {
+protected:
+    platform::WindowHandle taskBar = 0;
+
+    // The desktop as the kiosk's lockdown leaves it, with neighbours that must survive.
+    void lockDown() {
+        taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", false, 100});
+        registry.setValueDirectly(policyKey, "NoBrowserContextMenu",
+                                  {platform::registry_type::dword, {1, 0, 0, 0}});
+        registry.setValueDirectly(policyKey, "NoOther", {platform::registry_type::dword, {1}});
+        registry.setValueDirectly(
+            toolbarKey, "ITBarLayout",
+            {platform::registry_type::binary, std::vector<std::uint8_t>(564)});
+        registry.setValueDirectly(toolbarKey, "Other", {platform::registry_type::binary, {7}});
+    }
+
+    void expectUnlocked() {
+        EXPECT_TRUE(desktop.isWindowVisible(taskBar));
+        EXPECT_EQ(registry.value(policyKey, "NoBrowserContextMenu"), std::nullopt);
+        EXPECT_EQ(registry.value(toolbarKey, "ITBarLayout"), std::nullopt);
+        EXPECT_NE(registry.value(policyKey, "NoOther"), std::nullopt);
+        EXPECT_NE(registry.value(toolbarKey, "Other"), std::nullopt);
+        EXPECT_EQ(registry.openKeys(), 0);
+    }
+};
+
+TEST_F(ResetTest, ShowsTheTaskbarAndDeletesBothValuesClosingEachKeyBeforeTheNext) {
+    lockDown();
+    form.resetDesktopState();
+    expectUnlocked();
+    const std::vector<std::string> expected{
+        "FindWindow Shell_TrayWnd \"\"", "ShowWindow " + std::to_string(taskBar) + " 1",
+        "RegCreateKey " + policyKey,     "RegDeleteValue NoBrowserContextMenu",
+        "RegCloseKey " + policyKey,      "RegOpenKey " + toolbarKey,
+        "RegDeleteValue ITBarLayout",    "RegCloseKey " + toolbarKey};
+    EXPECT_EQ(log.calls, expected);
+}
+
+TEST_F(ResetTest, TwiceHasTheEffectOfOnce) {
+    lockDown();
+    form.resetDesktopState();
+    form.resetDesktopState();
+    expectUnlocked();
+    EXPECT_TRUE(messageBoxes.shown.empty());
+}
+
+TEST_F(ResetTest, WhereTheKioskNeverRanCreatesOnlyTheEmptyPolicyKey) {
+    form.resetDesktopState();
+    EXPECT_TRUE(registry.keyExists(policyKey));
+    EXPECT_FALSE(registry.keyExists(toolbarKey));
+    EXPECT_TRUE(log.startingWith("ShowWindow").empty());
+    EXPECT_EQ(registry.openKeys(), 0);
+}
+
+TEST_F(ResetTest, LeavesTheSettingsFileAndTheDialogAlone) {
+    lockDown();
+    store("TaskBar", "off");
+    form.load();
+    const auto before = profile.contents(path);
+    log.calls.clear();
+    form.resetDesktopState();
+    EXPECT_EQ(profile.contents(path), before);
+    EXPECT_TRUE(log.startingWith("GetPrivateProfileString").empty());
+    EXPECT_TRUE(log.startingWith("WritePrivateProfileString").empty());
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(ResetTest, EachStepRunsWhenTheOneBeforeFailed) {
+    lockDown();
+    registry.fail("RegCreateKey");
+    form.resetDesktopState();
+    EXPECT_TRUE(desktop.isWindowVisible(taskBar));
+    EXPECT_NE(registry.value(policyKey, "NoBrowserContextMenu"), std::nullopt);
+    EXPECT_EQ(registry.value(toolbarKey, "ITBarLayout"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tal
