@@ -52,6 +52,19 @@ TEST_F(WaitTest, EndsAsSoonAsAHandledMessageClosesTheWindow) {
     EXPECT_TRUE(pump.waits.empty()) << "no sleep after the window closed";
 }
 
+TEST_F(WaitTest, AQuitRequestEndsTheWaitInsteadOfWakingItAgainAndAgain) {
+    pump.quitQueued = true;
+    form.wait(longest);
+    EXPECT_EQ(pump.passes, 1);
+    EXPECT_TRUE(pump.waits.empty());
+}
+
+TEST_F(WaitTest, TheTimeSpentHandlingMessagesCountsAsWaiting) {
+    pump.onPass = [this] { clock.now += pump.passes == 1 ? 700 : 0; };
+    form.wait(1000);
+    EXPECT_EQ(clock.now, 1000U) << "sleeps only what is left after the handling";
+}
+
 TEST_F(WaitTest, HandlesMessagesUntilTheTimeHasPassed) {
     clock.now = 5000;
     clock.stepPerRead = 100;
