@@ -26,9 +26,14 @@ inline constexpr Setting ToolBar{"ToolBar", "on", "off"};
 inline constexpr Setting InitButton{"InitButton", "off", "on"};
 inline constexpr Setting InitButtonX{"InitButtonX", "0", {}};
 inline constexpr Setting InitButtonY{"InitButtonY", "0", {}};
+inline constexpr Setting ClearSession{"ClearSession", "off", {}};
+inline constexpr Setting IdleReset{"IdleReset", "0", {}};
+inline constexpr Setting IdleWarning{"IdleWarning", "10", {}};
 
-inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart, TaskBar,     TaskBarHide,
-                                ContextMenu, ToolBar,        InitButton,  InitButtonX, InitButtonY};
+inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart,  TaskBar,
+                                TaskBarHide, ContextMenu,    ToolBar,      InitButton,
+                                InitButtonX, InitButtonY,    ClearSession, IdleReset,
+                                IdleWarning};
 }  // namespace settings
 
 }  // namespace tal

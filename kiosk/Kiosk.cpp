@@ -7,6 +7,7 @@
 #include "kiosk/Lockdown.h"
 #include "kiosk/PowerOff.h"
 #include "kiosk/PowerOffTime.h"
+#include "kiosk/SessionWipe.h"
 #include "kiosk/StartDelay.h"
 
 namespace tal {
@@ -40,9 +41,17 @@ void Kiosk::start() {
     }
     startPage_ = Read(settings, settings::StartPage);
     powerOffTime_ = Read(settings, settings::TimeToShutdown);
+    readSessionSettings(settings);
     windowGuard_.takeSnapshot();
     coverScreen();
-    view_.navigate(startPage_);
+    if (clearSession_) {
+        // Whatever a crash or a power cut left of the last visit goes before the first page.
+        ports_.session.suppressCookiePersistence();
+        reset(ResetTrigger::startupWipe);
+    } else {
+        idle_.resetDone(ports_.input.inputTimes());
+        view_.navigate(startPage_);
+    }
     view_.setTimerInterval(tickInterval);
     if (FlagIs(Read(settings, settings::InitButton), flagOn)) {
         view_.showReturnButton();
@@ -62,6 +71,16 @@ void Kiosk::applyLockdown(const SettingsFile& settings) {
     if (FlagIs(Read(settings, settings::ToolBar), flagOff)) {
         HideBrowserToolbar(ports_.registry);
     }
+}
+
+void Kiosk::readSessionSettings(const SettingsFile& settings) {
+    clearSession_ = FlagIs(Read(settings, settings::ClearSession), flagOn);
+    const std::uint32_t resetAfter =
+        SecondsSettingMilliseconds(Read(settings, settings::IdleReset)).value_or(0);
+    const std::uint32_t warning =
+        SecondsSettingMilliseconds(Read(settings, settings::IdleWarning))
+            .value_or(*SecondsSettingMilliseconds(settings::IdleWarning.kioskDefault));
+    idle_ = IdleMonitor(resetAfter, warning);
 }
 
 void Kiosk::coverScreen() {
@@ -118,10 +137,67 @@ void Kiosk::tick() {
         return;
     }
     if (resetPending_) {
-        resetPending_ = false;
-        windowGuard_.closeForeignWindows();
-        view_.navigate(startPage_);
+        reset(ResetTrigger::screenSaver);
+        return;
     }
+    watchInactivity();
+}
+
+void Kiosk::watchInactivity() {
+    if (!idle_.enabled()) {
+        return;
+    }
+    const IdleStep step = idle_.step(ports_.input.inputTimes());
+    switch (step.kind) {
+        case IdleStep::Kind::reset:
+            reset(ResetTrigger::inactivity);
+            break;
+        case IdleStep::Kind::warn:
+            idleWarningShown_ = true;
+            view_.showIdleWarning(step.secondsLeft);
+            break;
+        case IdleStep::Kind::none:
+            hideIdleWarning();
+            break;
+    }
+}
+
+void Kiosk::hideIdleWarning() {
+    if (idleWarningShown_) {
+        idleWarningShown_ = false;
+        view_.hideIdleWarning();
+    }
+}
+
+ResetReport Kiosk::reset(ResetTrigger trigger) {
+    const std::uint32_t started = ports_.clock.tickCount();
+    ResetReport report;
+    report.trigger = trigger;
+    resetPending_ = false;
+    hideIdleWarning();
+    // At start-up the browser control is new and every window belongs to the snapshot.
+    const bool atStart = trigger == ResetTrigger::startupWipe;
+    if (!atStart) {
+        report.windowsClosed = windowGuard_.closeForeignWindows();
+    }
+    if (clearSession_) {
+        // The old control goes first, so that none of its cache entries is still in use.
+        if (!atStart) {
+            view_.replaceBrowser();
+        }
+        const WipeResult wipe = WipeSession(ports_.session);
+        report.cacheEntriesDeleted = wipe.deleted;
+        report.cacheEntriesLeft = wipe.left;
+    }
+    view_.navigate(startPage_);
+    idle_.resetDone(ports_.input.inputTimes());
+    report.milliseconds = ports_.clock.tickCount() - started;
+    return report;
+}
+
+void Kiosk::continueSession() {
+    idle_.continueSession(ports_.input.inputTimes());
+    hideIdleWarning();
 }
 
 void Kiosk::onBrowserFocus() {

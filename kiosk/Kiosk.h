@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
+#include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
+#include "platform/InternetSession.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessagePump.h"
 #include "platform/Process.h"
@@ -14,6 +17,7 @@
 #include "platform/Registry.h"
 #include "platform/ScreenSaver.h"
 #include "platform/SystemShutdown.h"
+#include "platform/UserInput.h"
 
 namespace tal {
 
@@ -30,6 +34,8 @@ struct KioskPorts {
     platform::ScreenSaver& screenSaver;
     platform::SystemShutdown& shutdown;
     platform::MessageBoxes& messageBoxes;
+    platform::InternetSession& session;
+    platform::UserInput& input;
 };
 
 // The kiosk's main window: start-up, the supervision tick and the reset request.
@@ -41,12 +47,18 @@ public:
     // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
     // start-up that is still in its wait ends there.
     void onClosed() { closed_ = true; }
-    // Once a second: the power-off time, the screen saver and a pending reset.
+    // Once a second: the power-off time, the screen saver, a pending reset and inactivity.
     void tick();
     void onBrowserFocus();
     // One reset at the next tick on which no screen saver runs.
     void requestReset() { resetPending_ = true; }
     void cancelReset() { resetPending_ = false; }
+    // The one way back to the start for the next visitor, whatever asked for it: closes the
+    // windows opened since start-up, forgets the visitor's session when so configured, and
+    // shows the start page.
+    ResetReport reset(ResetTrigger trigger);
+    // The visitor answered the inactivity warning.
+    void continueSession();
 
     // Waits `milliseconds` while window messages go on being handled, or until one of them
     // closes the window or asks the program to quit.
@@ -57,13 +69,19 @@ public:
 
 private:
     void applyLockdown(const SettingsFile& settings);
+    void readSessionSettings(const SettingsFile& settings);
     void coverScreen();
+    void watchInactivity();
+    void hideIdleWarning();
 
     KioskPorts ports_;
     KioskView& view_;
     WindowGuard windowGuard_;
     std::string startPage_;
     std::string powerOffTime_;
+    bool clearSession_ = false;
+    IdleMonitor idle_;
+    bool idleWarningShown_ = false;
     bool resetPending_ = false;
     bool inTick_ = false;
     bool closed_ = false;

@@ -23,6 +23,12 @@ public:
     // An interval of 0 keeps the timer from firing.
     virtual void setTimerInterval(std::uint32_t milliseconds) = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
+    // Closes the browser control and creates a fresh one in its place: its history, its page's
+    // state and the memory the page held go with the old one.
+    virtual void replaceBrowser() = 0;
+    // Shows or updates the warning that the kiosk goes back to its start page in `secondsLeft`.
+    virtual void showIdleWarning(std::uint32_t secondsLeft) = 0;
+    virtual void hideIdleWarning() = 0;
     // Creates the return-to-start button window and shows it, modeless and without an owner.
     virtual void showReturnButton() = 0;
 };

@@ -42,6 +42,11 @@ public:
     void setTimerEnabled(bool enabled) override {
         log_.add(std::string("Timer.Enabled ") + (enabled ? "True" : "False"));
     }
+    void replaceBrowser() override { log_.add("ReplaceBrowser"); }
+    void showIdleWarning(std::uint32_t secondsLeft) override {
+        log_.add("IdleWarning " + std::to_string(secondsLeft));
+    }
+    void hideIdleWarning() override { log_.add("HideIdleWarning"); }
     void showReturnButton() override { log_.add("Show ReturnButton"); }
 
 private:

@@ -4,10 +4,12 @@
 
 #include "kiosk/Kiosk.h"
 #include "tests/fakes/FakeDesktop.h"
+#include "tests/fakes/FakeInternetSession.h"
 #include "tests/fakes/FakeKioskView.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeUserInput.h"
 
 namespace tal::fakes {
 
@@ -23,9 +25,11 @@ struct KioskFixture {
     FakeScreenSaver screenSaver;
     FakeSystemShutdown shutdown{log};
     FakeMessageBoxes messageBoxes{log};
+    FakeInternetSession session{log};
+    FakeUserInput input;
     FakeKioskView view{log};
     Kiosk form{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                          messageBoxes},
+                          messageBoxes, session, input},
                view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

@@ -26,8 +26,9 @@ TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefault
     form.start();
 
     std::vector<std::string> expected{"FindWindow (null) \"Rx7300\""};
-    for (const std::string& read : Reads({"TaskBarHide", "TaskBar", "ContextMenu", "ToolBar",
-                                          "WaitToStart", "StartPage", "TimeToShutdown"})) {
+    for (const std::string& read :
+         Reads({"TaskBarHide", "TaskBar", "ContextMenu", "ToolBar", "WaitToStart", "StartPage",
+                "TimeToShutdown", "ClearSession", "IdleReset", "IdleWarning"})) {
         expected.push_back(read);
     }
     const std::vector<std::string> rest{"EnumWindows",

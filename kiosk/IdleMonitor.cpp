@@ -1,0 +1,66 @@
+#include "kiosk/IdleMonitor.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace tal {
+
+namespace {
+
+constexpr double dayInSeconds = 86400;
+
+// Milliseconds from `then` to `now` on the wrapping 32-bit tick. A time that lies ahead of now
+// (injected input can carry one) reads as now.
+std::uint32_t Since(std::uint32_t now, std::uint32_t then) {
+    const std::uint32_t elapsed = now - then;
+    return elapsed > 0x80000000U ? 0 : elapsed;
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
+    const std::optional<double> seconds = NumericValue(text);
+    if (!seconds || !std::isfinite(*seconds) || *seconds < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(std::lround(std::min(*seconds, dayInSeconds) * 1000.0));
+}
+
+IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)
+    : resetAfter_(resetAfter), warning_(std::min(warning, resetAfter)) {}
+
+IdleStep IdleMonitor::step(const platform::InputTimes& times) const {
+    if (!enabled() || !baselineTaken_) {
+        return {};
+    }
+    const bool touched = times.lastInput != lastInputAtReset_ || continuedAt_.has_value();
+    if (!touched) {
+        return {};
+    }
+    std::uint32_t idle = Since(times.now, times.lastInput);
+    if (continuedAt_) {
+        idle = std::min(idle, Since(times.now, *continuedAt_));
+    }
+    if (idle >= resetAfter_) {
+        return {IdleStep::Kind::reset, 0};
+    }
+    const std::uint32_t left = resetAfter_ - idle;
+    if (warning_ > 0 && left <= warning_) {
+        return {IdleStep::Kind::warn, (left + 999) / 1000};
+    }
+    return {};
+}
+
+void IdleMonitor::resetDone(const platform::InputTimes& times) {
+    lastInputAtReset_ = times.lastInput;
+    baselineTaken_ = true;
+    continuedAt_.reset();
+}
+
+void IdleMonitor::continueSession(const platform::InputTimes& times) {
+    continuedAt_ = times.now;
+}
+
+}  // namespace tal

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tal {
+
+enum class ResetTrigger { button, screenSaver, inactivity, startupWipe };
+
+// What one reset did.
+struct ResetReport {
+    ResetTrigger trigger = ResetTrigger::button;
+    std::size_t windowsClosed = 0;
+    std::size_t cacheEntriesDeleted = 0;
+    // Entries that could not be deleted (in use): counted, never fatal.
+    std::size_t cacheEntriesLeft = 0;
+    std::uint32_t milliseconds = 0;
+};
+
+}  // namespace tal

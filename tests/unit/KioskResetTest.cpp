@@ -1,0 +1,122 @@
+// The one reset path: what each trigger does, in which order, and what it reports.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/fakes/KioskFixture.h"
+
+namespace tal {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+class KioskResetTest : public testing::Test, protected fakes::KioskFixture {
+protected:
+    void startWith(const std::string& clearSession) {
+        setting("StartPage", "http://start.example/");
+        setting("ClearSession", clearSession);
+        session.entries = {"http://start.example/", "Cookie:kiosk@start.example/"};
+        form.start();
+        log.calls.clear();
+    }
+
+    // The position of the first call that starts with `prefix`.
+    std::ptrdiff_t at(const std::string& prefix) const {
+        const auto found = std::find_if(log.calls.begin(), log.calls.end(), [&](const auto& call) {
+            return call.rfind(prefix, 0) == 0;
+        });
+        return found == log.calls.end() ? -1 : found - log.calls.begin();
+    }
+};
+
+TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageShows) {
+    startWith("ON");
+    const auto editor = desktop.addWindow({0, "Editor", "Notepad", true, 300});
+    session.entries = {"http://visited.example/", "Cookie:kiosk@visited.example/",
+                       "http://visited.example/locked"};
+    session.inUse = {"http://visited.example/locked"};
+    clock.stepPerRead = 7;
+
+    const ResetReport report = form.reset(ResetTrigger::button);
+
+    EXPECT_EQ(report.trigger, ResetTrigger::button);
+    EXPECT_EQ(report.windowsClosed, 1U) << editor;
+    EXPECT_EQ(report.cacheEntriesDeleted, 2U);
+    EXPECT_EQ(report.cacheEntriesLeft, 1U);
+    EXPECT_EQ(report.milliseconds, 7U);
+    EXPECT_LT(at("EnumWindows"), at("ReplaceBrowser"));
+    EXPECT_LT(at("ReplaceBrowser"), at("EndBrowserSession"));
+    EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
+}
+
+TEST_F(KioskResetTest, WithoutClearSessionTheSessionAndTheControlStay) {
+    startWith("off");
+    const ResetReport report = form.reset(ResetTrigger::screenSaver);
+    EXPECT_EQ(report.cacheEntriesDeleted + report.cacheEntriesLeft, 0U);
+    EXPECT_EQ(at("ReplaceBrowser"), -1);
+    EXPECT_EQ(at("EndBrowserSession"), -1);
+    EXPECT_THAT(session.entries,
+                ElementsAre("http://start.example/", "Cookie:kiosk@start.example/"));
+    EXPECT_EQ(log.calls.back(), "Navigate http://start.example/");
+}
+
+TEST_F(KioskResetTest, StartingWithClearSessionWipesWhatTheLastRunLeftBeforeTheFirstPage) {
+    setting("StartPage", "http://start.example/");
+    setting("ClearSession", "on");
+    session.entries = {"Cookie:kiosk@left.example/"};
+    form.start();
+    EXPECT_LT(at("SuppressCookiePersistence"), at("EndBrowserSession"));
+    EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
+    EXPECT_EQ(at("ReplaceBrowser"), -1) << "the control is new at start-up";
+    EXPECT_THAT(session.entries, IsEmpty());
+}
+
+class KioskIdleTest : public KioskResetTest {
+protected:
+    void SetUp() override {
+        setting("IdleReset", "30");
+        setting("IdleWarning", "5");
+        input.times = {1000, 1000};
+        startWith("off");
+    }
+
+    void tickAt(std::uint32_t now) {
+        input.times.now = now;
+        form.tick();
+    }
+};
+
+TEST_F(KioskIdleTest, AfterInputAndSilenceTheWarningCountsDownThenTheResetComes) {
+    input.times.lastInput = 2000;
+    tickAt(2000 + 24000);
+    tickAt(2000 + 25000);
+    tickAt(2000 + 29000);
+    tickAt(2000 + 30000);
+    tickAt(2000 + 90000);
+    EXPECT_THAT(log.startingWith("IdleWarning"), ElementsAre("IdleWarning 5", "IdleWarning 1"));
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"))
+        << "one reset, and none while nobody touches the kiosk again";
+    EXPECT_LT(at("HideIdleWarning"), at("Navigate"));
+}
+
+TEST_F(KioskIdleTest, InputDuringTheWarningOrItsButtonTakesItAway) {
+    input.times.lastInput = 2000;
+    tickAt(2000 + 26000);
+    input.times.lastInput = 2000 + 27000;
+    tickAt(2000 + 27500);
+    EXPECT_THAT(log.startingWith("IdleWarning"), ElementsAre("IdleWarning 4"));
+    EXPECT_EQ(at("HideIdleWarning"), 1);
+
+    tickAt(2000 + 27000 + 26000);
+    form.continueSession();
+    tickAt(2000 + 27000 + 31000);
+    EXPECT_EQ(at("Navigate"), -1) << "the answer counts as input";
+    EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 2U);
+}
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/UserInput.h"
+
+namespace tal::win32 {
+
+class Win32UserInput : public platform::UserInput {
+public:
+    platform::InputTimes inputTimes() override;
+};
+
+}  // namespace tal::win32
