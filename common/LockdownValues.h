@@ -22,4 +22,9 @@ inline constexpr std::string_view toolbarLayoutValue = "ITBarLayout";
 inline constexpr std::size_t toolbarLayoutSize = 564;
 inline constexpr std::size_t toolbarVisibleByte = 24;
 
+// Under HKEY_CURRENT_USER: the system policy that switches the Task Manager off, a REG_DWORD of 1.
+inline constexpr std::string_view systemPolicyKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+inline constexpr std::string_view taskManagerPolicyValue = "DisableTaskMgr";
+
 }  // namespace tal::lockdown

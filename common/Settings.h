@@ -29,11 +29,17 @@ inline constexpr Setting InitButtonY{"InitButtonY", "0", {}};
 inline constexpr Setting ClearSession{"ClearSession", "off", {}};
 inline constexpr Setting IdleReset{"IdleReset", "0", {}};
 inline constexpr Setting IdleWarning{"IdleWarning", "10", {}};
+inline constexpr Setting BrowserMode{"BrowserMode", "edge", {}};
+inline constexpr Setting NewWindows{"NewWindows", "same", {}};
+inline constexpr Setting AllowedSites{"AllowedSites", "", {}};
+inline constexpr Setting Printing{"Printing", "off", {}};
+inline constexpr Setting KeyLock{"KeyLock", "off", {}};
+inline constexpr Setting TaskManager{"TaskManager", "on", {}};
 
-inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart,  TaskBar,
-                                TaskBarHide, ContextMenu,    ToolBar,      InitButton,
-                                InitButtonX, InitButtonY,    ClearSession, IdleReset,
-                                IdleWarning};
+inline constexpr std::array all{StartPage,    TimeToShutdown, WaitToStart, TaskBar,     TaskBarHide,
+                                ContextMenu,  ToolBar,        InitButton,  InitButtonX, InitButtonY,
+                                ClearSession, IdleReset,      IdleWarning, BrowserMode, NewWindows,
+                                AllowedSites, Printing,       KeyLock,     TaskManager};
 }  // namespace settings
 
 }  // namespace tal

@@ -71,6 +71,9 @@ void Kiosk::applyLockdown(const SettingsFile& settings) {
     if (FlagIs(Read(settings, settings::ToolBar), flagOff)) {
         HideBrowserToolbar(ports_.registry);
     }
+    if (FlagIs(Read(settings, settings::TaskManager), flagOff)) {
+        DisableTaskManager(ports_.registry);
+    }
 }
 
 void Kiosk::readSessionSettings(const SettingsFile& settings) {

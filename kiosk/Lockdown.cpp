@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/LockdownValues.h"
@@ -16,11 +17,41 @@ void HideTaskBar(platform::Desktop& desktop) {
     desktop.showWindow(taskBar, platform::show_command::hide);
 }
 
-void DisableBrowserContextMenu(platform::Registry& registry) {
-    if (const auto key = registry.createKey(std::string(lockdown::contextMenuPolicyKey))) {
-        key->setValue(std::string(lockdown::contextMenuPolicyValue), platform::registry_type::dword,
-                      {1, 0, 0, 0});
+namespace {
+
+std::vector<std::uint8_t> Dword(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+}
+
+void SetDword(platform::Registry& registry, std::string_view keyPath, const std::string& name,
+              std::uint32_t value) {
+    if (const auto key = registry.createKey(std::string(keyPath))) {
+        key->setValue(name, platform::registry_type::dword, Dword(value));
     }
+}
+
+constexpr std::string_view featureControlKey =
+    "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+// The newest document mode, whatever the page declares.
+constexpr std::uint32_t newestDocumentMode = 11001;
+
+}  // namespace
+
+void DisableBrowserContextMenu(platform::Registry& registry) {
+    SetDword(registry, lockdown::contextMenuPolicyKey, std::string(lockdown::contextMenuPolicyValue),
+             1);
+}
+
+void DisableTaskManager(platform::Registry& registry) {
+    SetDword(registry, lockdown::systemPolicyKey, std::string(lockdown::taskManagerPolicyValue), 1);
+}
+
+void EnableModernRendering(platform::Registry& registry, const std::string& executableFileName) {
+    SetDword(registry, std::string(featureControlKey) + "FEATURE_BROWSER_EMULATION",
+             executableFileName, newestDocumentMode);
+    SetDword(registry, std::string(featureControlKey) + "FEATURE_GPU_RENDERING",
+             executableFileName, 1);
 }
 
 namespace {

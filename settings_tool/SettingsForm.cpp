@@ -140,6 +140,9 @@ void SettingsForm::resetDesktopState() {
     if (const auto toolbar = ports_.registry.openKey(std::string(lockdown::toolbarLayoutKey))) {
         toolbar->deleteValue(std::string(lockdown::toolbarLayoutValue));
     }
+    if (const auto system = ports_.registry.openKey(std::string(lockdown::systemPolicyKey))) {
+        system->deleteValue(std::string(lockdown::taskManagerPolicyValue));
+    }
 }
 
 void SettingsForm::showError(const std::string& text) {

@@ -68,6 +68,11 @@ const std::vector<std::string> hideToolbar{
     "RegSetValueEx ITBarLayout 3 564",
     "RegCloseKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser"};
 
+const std::vector<std::string> disableTaskManager{
+    "RegCreateKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
+    "RegSetValueEx DisableTaskMgr 4 4",
+    "RegCloseKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"};
+
 class KioskLockdownTest : public KioskStartTest,
                           public testing::WithParamInterface<LockdownCase> {};
 
@@ -96,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LockdownCase{"TaskBar", "off", hideTaskBar},
                     LockdownCase{"TaskBar", "OFF", hideTaskBar}, LockdownCase{"TaskBar", "on", {}},
                     LockdownCase{"TaskBar", "", {}}, LockdownCase{"TaskBar", "no", {}},
+                    LockdownCase{"TaskManager", "off", disableTaskManager},
+                    LockdownCase{"TaskManager", "Off", disableTaskManager},
+                    LockdownCase{"TaskManager", "on", {}}, LockdownCase{"TaskManager", "", {}},
                     LockdownCase{"ContextMenu", "off", disableContextMenu},
                     LockdownCase{"ContextMenu", "Off", disableContextMenu},
                     LockdownCase{"ContextMenu", "on", {}}, LockdownCase{"ContextMenu", "", {}},

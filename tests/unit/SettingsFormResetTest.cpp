@@ -11,6 +11,7 @@ namespace {
 
 const std::string policyKey = "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions";
 const std::string toolbarKey = "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
+const std::string systemKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
 
 class ResetTest : public SettingsFormFixture<> {
 protected:
@@ -26,6 +27,9 @@ protected:
             toolbarKey, "ITBarLayout",
             {platform::registry_type::binary, std::vector<std::uint8_t>(564)});
         registry.setValueDirectly(toolbarKey, "Other", {platform::registry_type::binary, {7}});
+        registry.setValueDirectly(systemKey, "DisableTaskMgr",
+                                  {platform::registry_type::dword, {1, 0, 0, 0}});
+        registry.setValueDirectly(systemKey, "NoDispCPL", {platform::registry_type::dword, {1}});
     }
 
     void expectUnlocked() {
@@ -34,6 +38,8 @@ protected:
         EXPECT_EQ(registry.value(toolbarKey, "ITBarLayout"), std::nullopt);
         EXPECT_NE(registry.value(policyKey, "NoOther"), std::nullopt);
         EXPECT_NE(registry.value(toolbarKey, "Other"), std::nullopt);
+        EXPECT_EQ(registry.value(systemKey, "DisableTaskMgr"), std::nullopt);
+        EXPECT_NE(registry.value(systemKey, "NoDispCPL"), std::nullopt);
         EXPECT_EQ(registry.openKeys(), 0);
     }
 };
@@ -46,7 +52,9 @@ TEST_F(ResetTest, ShowsTheTaskbarAndDeletesBothValuesClosingEachKeyBeforeTheNext
         "FindWindow Shell_TrayWnd \"\"", "ShowWindow " + std::to_string(taskBar) + " 1",
         "RegCreateKey " + policyKey,     "RegDeleteValue NoBrowserContextMenu",
         "RegCloseKey " + policyKey,      "RegOpenKey " + toolbarKey,
-        "RegDeleteValue ITBarLayout",    "RegCloseKey " + toolbarKey};
+        "RegDeleteValue ITBarLayout",    "RegCloseKey " + toolbarKey,
+        "RegOpenKey " + systemKey,       "RegDeleteValue DisableTaskMgr",
+        "RegCloseKey " + systemKey};
     EXPECT_EQ(log.calls, expected);
 }
 

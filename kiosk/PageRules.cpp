@@ -1,0 +1,56 @@
+#include "kiosk/PageRules.h"
+
+#include "common/Flags.h"
+#include "common/Settings.h"
+#include "common/SettingsFile.h"
+
+namespace tal {
+
+namespace {
+
+std::string Read(const SettingsFile& settings, const Setting& setting) {
+    return settings.ReadSetting(setting.key, setting.kioskDefault);
+}
+
+}  // namespace
+
+PageRules::PageRules(const SettingsFile& settings, std::string_view startPage)
+    : navigation_(startPage, Read(settings, settings::AllowedSites)),
+      newWindowsInPlace_(!FlagIs(Read(settings, settings::NewWindows), "block")),
+      printing_(FlagIs(Read(settings, settings::Printing), flagOn)),
+      contextMenu_(!FlagIs(Read(settings, settings::ContextMenu), flagOff)) {}
+
+std::optional<std::string> PageRules::newWindowTarget(std::string_view address) const {
+    if (!newWindowsInPlace_ || !allowsNavigation(address)) {
+        return std::nullopt;
+    }
+    return std::string(address);
+}
+
+bool PageRules::blocksShortcut(const KeyStroke& stroke) const {
+    namespace vk = virtual_key;
+    if (stroke.virtualKey == vk::f1 || stroke.virtualKey == vk::f11) {
+        return true;
+    }
+    // With Alt as well, Ctrl makes characters on some keyboards (AltGr).
+    if (!stroke.control || stroke.alt) {
+        return false;
+    }
+    switch (stroke.virtualKey) {
+        case 'N':
+        case 'O':
+        case 'L':
+        case 'S':
+        case 'H':
+        case 'I':
+        case 'J':
+        case 'E':
+            return true;
+        case 'P':
+            return stroke.shift || !printing_;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tal
