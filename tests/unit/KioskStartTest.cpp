@@ -27,8 +27,8 @@ TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefault
 
     std::vector<std::string> expected{"FindWindow (null) \"Rx7300\""};
     for (const std::string& read :
-         Reads({"TaskBarHide", "TaskBar", "ContextMenu", "ToolBar", "WaitToStart", "StartPage",
-                "TimeToShutdown", "ClearSession", "IdleReset", "IdleWarning"})) {
+         Reads({"TaskBarHide", "TaskBar", "ContextMenu", "ToolBar", "TaskManager", "WaitToStart",
+                "StartPage", "TimeToShutdown", "ClearSession", "IdleReset", "IdleWarning"})) {
         expected.push_back(read);
     }
     const std::vector<std::string> rest{"EnumWindows",
