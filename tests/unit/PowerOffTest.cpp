@@ -7,7 +7,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeMessageBoxes.h"
+#include "tests/fakes/FakeProcess.h"
+#include "tests/fakes/FakeSystemShutdown.h"
 
 namespace tal {
 namespace {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/FakeReturnButtonView.h"
+#include "tests/fakes/FakeSystemMenu.h"
 #include "tests/fakes/KioskFixture.h"
 
 namespace tal {
@@ -18,7 +19,7 @@ using testing::ElementsAre;
 
 class ReturnButtonTest : public testing::Test, protected fakes::KioskFixture {
 protected:
-    fakes::FakeMenuControl menu{log};
+    fakes::FakeSystemMenu menu{log};
     fakes::FakeReturnButtonView buttonView{log};
     ReturnButton button{ReturnButtonPorts{profile, process, desktop, menu}, buttonView,
                         [this] { form.requestReset(); }};
