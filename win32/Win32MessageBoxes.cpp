@@ -6,6 +6,9 @@
 
 namespace tal::win32 {
 
+// The logic's copy of the user32 style that it passes through this port.
+static_assert(platform::message_box_style::okOnly == MB_OK);
+
 void Win32MessageBoxes::show(const std::string& text, const std::string& caption,
                              std::uint32_t style) {
     ::MessageBoxW(reinterpret_cast<HWND>(owner_), Utf8ToWide(text).c_str(),

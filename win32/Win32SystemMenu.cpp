@@ -4,6 +4,11 @@
 
 namespace tal::win32 {
 
+// The logic's copies of the user32 values that it passes through this port.
+static_assert(platform::menu_flag::byCommand == MF_BYCOMMAND);
+static_assert(platform::menu_flag::byPosition == MF_BYPOSITION);
+static_assert(platform::systemCommandClose == SC_CLOSE);
+
 platform::MenuHandle Win32SystemMenu::getSystemMenu(platform::WindowHandle window, bool revert) {
     return reinterpret_cast<platform::MenuHandle>(
         ::GetSystemMenu(reinterpret_cast<HWND>(window), revert ? TRUE : FALSE));
