@@ -125,13 +125,13 @@ TEST_F(ReturnButtonTest, APressKeepsTheOtherSettings) {
     button.show();
     buttonView.x = 450;
     button.press();
-    const auto contents = profile.contents(settingsPath).at("CONFIG");
-    EXPECT_THAT(contents, ElementsAre(std::pair<std::string, std::string>{"StartPage",
-                                                                          "http://start.example/"},
-                                      std::pair<std::string, std::string>{"TaskBar", "off"},
-                                      std::pair<std::string, std::string>{"InitButton", "on"},
-                                      std::pair<std::string, std::string>{"InitButtonX", "450"},
-                                      std::pair<std::string, std::string>{"InitButtonY", "0"}));
+    EXPECT_THAT(profile.contents(settingsPath),
+                ElementsAre(fakes::FakeProfileFile::Section{"CONFIG",
+                                                            {{"StartPage", "http://start.example/"},
+                                                             {"TaskBar", "off"},
+                                                             {"InitButton", "on"},
+                                                             {"InitButtonX", "450"},
+                                                             {"InitButtonY", "0"}}}));
 }
 
 }  // namespace
