@@ -8,8 +8,6 @@ namespace tal::power_off {
 
 namespace {
 
-constexpr std::uint32_t tokenAdjustPrivilegesAndQuery = 0x20 | 0x8;
-constexpr std::uint32_t privilegeEnabled = 2;
 constexpr std::uint32_t anyReason = 0xFFFFFFFF;
 
 bool ReportFailure(platform::SystemShutdown& system, platform::MessageBoxes& messageBoxes) {
@@ -36,11 +34,12 @@ bool ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
                     platform::Process& process, platform::MessageBoxes& messageBoxes) {
     std::unique_ptr<platform::AccessToken> token;
     if (IsNtFamily(process)) {
-        token = system.openProcessToken(tokenAdjustPrivilegesAndQuery);
+        token = system.openProcessToken(platform::token_access::adjustPrivileges |
+                                        platform::token_access::query);
         if (!token) {
             return ReportFailure(system, messageBoxes);
         }
-        platform::TokenPrivilege enable{1, {}, privilegeEnabled};
+        platform::TokenPrivilege enable{1, {}, platform::privilegeEnabled};
         if (!system.lookupPrivilegeValue("SeShutdownPrivilege", enable.luid)) {
             return ReportFailure(system, messageBoxes);
         }

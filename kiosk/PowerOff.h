@@ -8,8 +8,10 @@
 
 namespace tal::power_off {
 
-// EWX_SHUTDOWN | EWX_FORCE | EWX_POWEROFF: shut down and switch off without asking programs.
-inline constexpr std::uint32_t powerOffFlags = 13;
+// Shut down and switch off without asking programs.
+inline constexpr std::uint32_t powerOffFlags = platform::exit_windows::shutdown |
+                                               platform::exit_windows::force |
+                                               platform::exit_windows::powerOff;
 
 // Whether the environment has a variable named OS (in any letter case).
 bool IsNtFamily(platform::Process& process);

@@ -9,10 +9,15 @@
 #include "kiosk/ReturnButton.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32MessageBoxes.h"
+#include "win32/Win32MessagePump.h"
+#include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
-#include "win32/Win32System.h"
+#include "win32/Win32ScreenSaver.h"
+#include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 
 namespace {

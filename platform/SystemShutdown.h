@@ -6,6 +6,22 @@
 
 namespace tal::platform {
 
+// OpenProcessToken access rights.
+namespace token_access {
+inline constexpr std::uint32_t query = 0x8;
+inline constexpr std::uint32_t adjustPrivileges = 0x20;
+}  // namespace token_access
+
+// The attribute of a privilege that AdjustTokenPrivileges turns on.
+inline constexpr std::uint32_t privilegeEnabled = 0x2;
+
+// ExitWindowsEx flags.
+namespace exit_windows {
+inline constexpr std::uint32_t shutdown = 0x1;
+inline constexpr std::uint32_t force = 0x4;
+inline constexpr std::uint32_t powerOff = 0x8;
+}  // namespace exit_windows
+
 struct Luid {
     std::uint32_t lowPart = 0;
     std::int32_t highPart = 0;

@@ -7,9 +7,10 @@
 #include "settings_tool/ui/SettingsDialog.h"
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32MessageBoxes.h"
+#include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
-#include "win32/Win32System.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {

@@ -30,7 +30,11 @@ public:
     T release() { return std::exchange(value_, Invalid); }
     void reset(T value = Invalid) {
         if (value_ != Invalid) {
+            // A close on the way out of a failed call must not replace the error that the caller
+            // reads next.
+            const DWORD error = ::GetLastError();
             Close(value_);
+            ::SetLastError(error);
         }
         value_ = value;
     }

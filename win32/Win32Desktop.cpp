@@ -8,6 +8,15 @@
 
 namespace tal::win32 {
 
+// The logic's copies of the user32 values that it passes through this port.
+static_assert(platform::window_message::close == WM_CLOSE);
+static_assert(platform::window_message::quit == WM_QUIT);
+static_assert(platform::window_pos::noSize == SWP_NOSIZE);
+static_assert(platform::window_pos::noMove == SWP_NOMOVE);
+static_assert(platform::window_pos::showWindow == SWP_SHOWWINDOW);
+static_assert(platform::show_command::hide == SW_HIDE);
+static_assert(platform::show_command::showNormal == SW_SHOWNORMAL);
+
 namespace {
 
 HWND ToHwnd(platform::WindowHandle window) {
@@ -43,7 +52,9 @@ void Win32Desktop::showWindow(platform::WindowHandle window, int command) {
 
 void Win32Desktop::setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter,
                                 int x, int y, int width, int height, std::uint32_t flags) {
-    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, width, height, flags);
+    // HWND_TOPMOST is a pointer cast, which no static_assert can compare: map it by name.
+    const HWND after = insertAfter == platform::topmost ? HWND_TOPMOST : ToHwnd(insertAfter);
+    ::SetWindowPos(ToHwnd(window), after, x, y, width, height, flags);
 }
 
 void Win32Desktop::enumWindows(const std::function<bool(platform::WindowHandle)>& visit) {

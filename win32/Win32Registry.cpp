@@ -8,6 +8,13 @@
 
 namespace tal::win32 {
 
+// The logic's copies of the advapi32 values that it tells apart or passes through this port.
+static_assert(platform::registry_status::success == ERROR_SUCCESS);
+static_assert(platform::registry_status::fileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(platform::registry_status::moreData == ERROR_MORE_DATA);
+static_assert(platform::registry_type::binary == REG_BINARY);
+static_assert(platform::registry_type::dword == REG_DWORD);
+
 namespace {
 
 class Win32RegistryKey : public platform::RegistryKey {

@@ -6,6 +6,14 @@
 
 namespace tal::win32 {
 
+// The logic's copies of the advapi32 and user32 values that it passes through this port.
+static_assert(platform::token_access::query == TOKEN_QUERY);
+static_assert(platform::token_access::adjustPrivileges == TOKEN_ADJUST_PRIVILEGES);
+static_assert(platform::privilegeEnabled == SE_PRIVILEGE_ENABLED);
+static_assert(platform::exit_windows::shutdown == EWX_SHUTDOWN);
+static_assert(platform::exit_windows::force == EWX_FORCE);
+static_assert(platform::exit_windows::powerOff == EWX_POWEROFF);
+
 namespace {
 
 class Win32AccessToken : public platform::AccessToken {

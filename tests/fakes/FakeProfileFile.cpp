@@ -6,45 +6,135 @@ namespace tal::fakes {
 
 namespace {
 
-FakeProfileFile::Section::iterator FindKey(FakeProfileFile::Section& section,
-                                           const std::string& key) {
-    return std::find_if(section.begin(), section.end(),
-                        [&](const auto& entry) { return EqualIgnoringCase(entry.first, key); });
+std::string_view Trim(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+bool SameName(std::string_view stored, std::string_view asked) {
+    return EqualIgnoringCase(Trim(stored), Trim(asked));
+}
+
+// A stored value as a read hands it out.
+std::string ReadValue(std::string_view stored) {
+    std::string_view value = Trim(stored);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value);
+}
+
+bool IsLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// What a buffer of `size` characters receives of `text`: all of it when it fits, else size - 1
+// characters less a lead byte whose trail byte does not fit. The walk starts at the front because
+// only there is it known which bytes lead.
+std::string CutToBuffer(const std::string& text, std::size_t size) {
+    if (text.size() < size) {
+        return text;
+    }
+    const std::size_t room = size == 0 ? 0 : size - 1;
+    std::size_t end = 0;
+    while (end < room) {
+        end += IsLeadByte(text[end]) ? 2 : 1;
+    }
+    return text.substr(0, end > room ? room - 1 : room);
+}
+
+template <typename Sections>
+auto FindSection(Sections& sections, std::string_view name) {
+    return std::find_if(sections.begin(), sections.end(),
+                        [&](const auto& section) { return SameName(section.name, name); });
+}
+
+template <typename Entries>
+auto FindKey(Entries& entries, std::string_view key) {
+    return std::find_if(entries.begin(), entries.end(),
+                        [&](const auto& entry) { return SameName(entry.first, key); });
 }
 
 }  // namespace
 
+void FakeProfileFile::load(const std::string& path, std::string_view text) {
+    File& file = files_[path];
+    file.clear();
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        line = Trim(line);
+        if (line.starts_with('[')) {
+            const std::size_t close = line.find(']');
+            if (close != std::string_view::npos) {
+                file.push_back({std::string(Trim(line.substr(1, close - 1))), {}});
+            }
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        const std::string_view key = Trim(line.substr(0, equals));
+        if (file.empty() || equals == std::string_view::npos || key.empty()) {
+            continue;
+        }
+        file.back().entries.emplace_back(key, line.substr(equals + 1));
+    }
+}
+
 void FakeProfileFile::set(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& value) {
-    Section& keys = files_[path][section];
-    const auto found = FindKey(keys, key);
-    if (found == keys.end()) {
-        keys.emplace_back(key, value);
-    } else {
-        found->second = value;
+    File& file = files_[path];
+    auto found = FindSection(file, section);
+    if (found == file.end()) {
+        file.push_back({section, {}});
+        found = file.end() - 1;
     }
+    const auto entry = FindKey(found->entries, key);
+    if (entry == found->entries.end()) {
+        found->entries.emplace_back(key, value);
+    } else {
+        entry->second = value;
+    }
+}
+
+const FakeProfileFile::Section* FakeProfileFile::find(const std::string& path,
+                                                      const std::string& section) const {
+    const auto file = files_.find(path);
+    if (file == files_.end()) {
+        return nullptr;
+    }
+    const auto found = FindSection(file->second, section);
+    return found == file->second.end() ? nullptr : &*found;
 }
 
 std::optional<std::string> FakeProfileFile::get(const std::string& path, const std::string& section,
                                                 const std::string& key) const {
-    const auto file = files_.find(path);
-    if (file == files_.end()) {
+    const Section* found = find(path, section);
+    if (found == nullptr) {
         return std::nullopt;
     }
-    const auto keys = file->second.find(section);
-    if (keys == file->second.end()) {
+    const auto entry = FindKey(found->entries, key);
+    if (entry == found->entries.end()) {
         return std::nullopt;
     }
-    for (const auto& [name, value] : keys->second) {
-        if (EqualIgnoringCase(name, key)) {
-            return value;
-        }
-    }
-    return std::nullopt;
+    return entry->second;
 }
 
-std::map<std::string, FakeProfileFile::Section, CaseInsensitiveLess> FakeProfileFile::contents(
-    const std::string& path) const {
+std::vector<FakeProfileFile::Entry> FakeProfileFile::entries(const std::string& path,
+                                                             const std::string& section) const {
+    const Section* found = find(path, section);
+    return found == nullptr ? std::vector<Entry>{} : found->entries;
+}
+
+FakeProfileFile::File FakeProfileFile::contents(const std::string& path) const {
     const auto file = files_.find(path);
     return file == files_.end() ? File{} : file->second;
 }
@@ -55,12 +145,9 @@ std::string FakeProfileFile::getPrivateProfileString(const std::string& section,
                                                      std::size_t bufferSize,
                                                      const std::string& path) {
     log_.add("GetPrivateProfileString " + section + " " + key);
-    const std::optional<std::string> stored = failReads ? std::nullopt : get(path, section, key);
-    const std::string& value = stored ? *stored : defaultValue;
-    if (bufferSize == 0) {
-        return {};
-    }
-    return value.substr(0, std::min(value.size(), bufferSize - 1));
+    readBuffers.push_back(bufferSize);
+    const std::optional<std::string> stored = get(path, section, key);
+    return CutToBuffer(stored ? ReadValue(*stored) : defaultValue, bufferSize);
 }
 
 bool FakeProfileFile::writePrivateProfileString(const std::string& section, const std::string& key,

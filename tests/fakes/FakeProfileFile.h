@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,25 +14,42 @@
 
 namespace tal::fakes {
 
-// Profile files in memory, with the system's rules: section and key names match without regard
-// to letter case, a write replaces a value in place or appends the key (and the section).
+// Profile files in memory, read as the system reads them: section and key names match without
+// regard to letter case, the first of equal names wins, blanks around names and values are
+// dropped and then one pair of quotes around a value, and a value that does not fit the buffer is
+// cut to size - 1 characters, one fewer when that would split a double-byte (code page 932)
+// character. A write replaces the value of the first key of that name or appends the key, and the
+// section when it is missing.
 class FakeProfileFile : public platform::ProfileFile {
 public:
     explicit FakeProfileFile(CallLog& log) : log_(log) {}
 
-    // Keys in file order with their values.
-    using Section = std::vector<std::pair<std::string, std::string>>;
+    using Entry = std::pair<std::string, std::string>;
+    struct Section {
+        std::string name;
+        // Keys in file order with their values.
+        std::vector<Entry> entries;
+        friend bool operator==(const Section&, const Section&) = default;
+    };
+    // Sections in file order.
+    using File = std::vector<Section>;
 
+    // Replaces the file at `path` with the text of one: "[section]" and "key=value" lines.
+    void load(const std::string& path, std::string_view text);
+    // Stores as a successful write does.
     void set(const std::string& path, const std::string& section, const std::string& key,
              const std::string& value);
+    // The value as the file holds it; nothing for a missing file, section or key.
     std::optional<std::string> get(const std::string& path, const std::string& section,
                                    const std::string& key) const;
+    // The keys of the section that reads see, in file order.
+    std::vector<Entry> entries(const std::string& path, const std::string& section) const;
     bool exists(const std::string& path) const { return files_.contains(path); }
-    // The whole file: its sections with their keys, for "nothing else changed" checks.
-    std::map<std::string, Section, CaseInsensitiveLess> contents(const std::string& path) const;
+    // The whole file, for "nothing else changed" checks.
+    File contents(const std::string& path) const;
 
-    // While set, reads behave as for a missing file and writes fail.
-    bool failReads = false;
+    // The buffer size of every read, in order.
+    std::vector<std::size_t> readBuffers;
     bool failWrites = false;
     // Writes fail from the n-th one on (counted from 1); 0 lets every write succeed.
     int failWritesFrom = 0;
@@ -42,7 +61,7 @@ public:
                                    const std::string& value, const std::string& path) override;
 
 private:
-    using File = std::map<std::string, Section, CaseInsensitiveLess>;
+    const Section* find(const std::string& path, const std::string& section) const;
 
     CallLog& log_;
     std::map<std::string, File, CaseInsensitiveLess> files_;

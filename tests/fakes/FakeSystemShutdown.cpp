@@ -1,4 +1,4 @@
-#include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeSystemShutdown.h"
 
 namespace tal::fakes {
 

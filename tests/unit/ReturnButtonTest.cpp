@@ -1,6 +1,7 @@
 // The return-to-start button window: where it appears, what a press stores and requests.
 #include "kiosk/ReturnButton.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <string>
@@ -9,16 +10,18 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/FakeReturnButtonView.h"
+#include "tests/fakes/FakeSystemMenu.h"
 #include "tests/fakes/KioskFixture.h"
 
 namespace tal {
 namespace {
 
 using testing::ElementsAre;
+using testing::UnorderedElementsAre;
 
 class ReturnButtonTest : public testing::Test, protected fakes::KioskFixture {
 protected:
-    fakes::FakeMenuControl menu{log};
+    fakes::FakeSystemMenu menu{log};
     fakes::FakeReturnButtonView buttonView{log};
     ReturnButton button{ReturnButtonPorts{profile, process, desktop, menu}, buttonView,
                         [this] { form.requestReset(); }};
@@ -30,16 +33,26 @@ protected:
     }
 };
 
-TEST_F(ReturnButtonTest, LoadReadsBothPositionsThenPlacesRaisesAndDisarmsTheWindow) {
+TEST_F(ReturnButtonTest, LoadReadsBothPositionsPlacesRaisesAndDisarmsTheWindow) {
     setting("InitButtonX", "3000");
     setting("InitButtonY", "1500");
     button.show();
-    EXPECT_THAT(log.calls,
-                ElementsAre("GetPrivateProfileString CONFIG InitButtonX",
-                            "GetPrivateProfileString CONFIG InitButtonY", "ReturnButton.Left 3000",
-                            "ReturnButton.Top 1500", "SetWindowPos 131104 HWND_TOPMOST 0 0 0 0 67",
-                            "GetSystemMenu 131104", "DeleteMenu 131105 5 1024",
-                            "GetSystemMenu 131104", "DeleteMenu 131105 61536 0"));
+    const std::string window = std::to_string(buttonView.handle());
+    const std::string systemMenu =
+        std::to_string(fakes::FakeSystemMenu::menuOf(buttonView.handle()));
+    const std::string raise = "SetWindowPos " + window + " HWND_TOPMOST 0 0 0 0 67";
+    EXPECT_THAT(log.calls, UnorderedElementsAre(
+                               "GetPrivateProfileString CONFIG InitButtonX",
+                               "GetPrivateProfileString CONFIG InitButtonY",
+                               "ReturnButton.Left 3000", "ReturnButton.Top 1500", raise,
+                               "GetSystemMenu " + window, "DeleteMenu " + systemMenu + " 5 1024",
+                               "GetSystemMenu " + window, "DeleteMenu " + systemMenu + " 61536 0"));
+    // Raising shows the window: it must be in place by then.
+    const auto position = [&](const std::string& call) {
+        return std::find(log.calls.begin(), log.calls.end(), call) - log.calls.begin();
+    };
+    EXPECT_LT(position("ReturnButton.Left 3000"), position(raise));
+    EXPECT_LT(position("ReturnButton.Top 1500"), position(raise));
 }
 
 struct PositionCase {
@@ -124,13 +137,13 @@ TEST_F(ReturnButtonTest, APressKeepsTheOtherSettings) {
     button.show();
     buttonView.x = 450;
     button.press();
-    const auto contents = profile.contents(settingsPath).at("CONFIG");
-    EXPECT_THAT(contents, ElementsAre(std::pair<std::string, std::string>{"StartPage",
-                                                                          "http://start.example/"},
-                                      std::pair<std::string, std::string>{"TaskBar", "off"},
-                                      std::pair<std::string, std::string>{"InitButton", "on"},
-                                      std::pair<std::string, std::string>{"InitButtonX", "450"},
-                                      std::pair<std::string, std::string>{"InitButtonY", "0"}));
+    EXPECT_THAT(profile.contents(settingsPath),
+                ElementsAre(fakes::FakeProfileFile::Section{"CONFIG",
+                                                            {{"StartPage", "http://start.example/"},
+                                                             {"TaskBar", "off"},
+                                                             {"InitButton", "on"},
+                                                             {"InitButtonX", "450"},
+                                                             {"InitButtonY", "0"}}}));
 }
 
 }  // namespace

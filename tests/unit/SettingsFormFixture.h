@@ -7,9 +7,10 @@
 #include "settings_tool/SettingsForm.h"
 #include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeDesktop.h"
+#include "tests/fakes/FakeMessageBoxes.h"
+#include "tests/fakes/FakeProcess.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
-#include "tests/fakes/FakeSystem.h"
 #include "tests/unit/FakeSettingsFormView.h"
 
 namespace tal {

@@ -56,7 +56,8 @@ std::vector<FlagCase> FlagCases() {
     for (const char* word : {"on", "ON", "On"}) {
         cases.push_back({CheckControl::returnButton, "InitButton", word, true});
     }
-    for (const char* word : {"off", "", "yes", "on "}) {
+    // A read drops blanks around a value, but keeps those inside quotes: "on " with its blank.
+    for (const char* word : {"off", "", "yes", "\"on \""}) {
         cases.push_back({CheckControl::returnButton, "InitButton", word, false});
     }
     cases.push_back({CheckControl::returnButton, "InitButton", std::nullopt, true});

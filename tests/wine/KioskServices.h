@@ -4,10 +4,15 @@
 
 #include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32MessageBoxes.h"
+#include "win32/Win32MessagePump.h"
+#include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
-#include "win32/Win32System.h"
+#include "win32/Win32ScreenSaver.h"
+#include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 
 namespace tal::test_support {

@@ -27,6 +27,29 @@ TEST_F(ProfileFileTest, SectionAndKeyNamesIgnoreLetterCase) {
     EXPECT_EQ(settings.ReadSetting("ToolBar", "on"), "off");
 }
 
+struct StoredLine {
+    const char* line;
+    const char* read;
+};
+
+// The reading rules that the unit suites' profile fake follows.
+TEST_F(ProfileFileTest, BlanksGoQuotesKeepTheirInsideAndTheFirstOfEqualNamesWins) {
+    const StoredLine lines[] = {
+        {"TaskBar = off ", "off"},
+        {"  taskbar\t=\toff", "off"},
+        {"TaskBar=\"on \"", "on "},
+        {"TaskBar=' on'", " on"},
+        {"TaskBar=\"on", "\"on"},
+        {"TaskBar=on\"", "on\""},
+        {"TaskBar=off\r\nTASKBAR=on", "off"},
+        {"ToolBar=off\r\n[config]\r\nTaskBar=off", "default"},
+    };
+    for (const StoredLine& stored : lines) {
+        writeFile(std::string("[CONFIG]\r\n") + stored.line + "\r\n");
+        EXPECT_EQ(settings.ReadSetting("TaskBar", "default"), stored.read) << stored.line;
+    }
+}
+
 TEST_F(ProfileFileTest, PresentEmptyValueIsEmptyAndMissingKeyIsTheDefault) {
     writeFile("[CONFIG]\r\nTimeToShutdown=\r\n");
     EXPECT_EQ(settings.ReadSetting("TimeToShutdown", "18:00"), "");
