@@ -39,8 +39,8 @@ constexpr std::uint32_t newestDocumentMode = 11001;
 }  // namespace
 
 void DisableBrowserContextMenu(platform::Registry& registry) {
-    SetDword(registry, lockdown::contextMenuPolicyKey, std::string(lockdown::contextMenuPolicyValue),
-             1);
+    SetDword(registry, lockdown::contextMenuPolicyKey,
+             std::string(lockdown::contextMenuPolicyValue), 1);
 }
 
 void DisableTaskManager(platform::Registry& registry) {
@@ -50,8 +50,8 @@ void DisableTaskManager(platform::Registry& registry) {
 void EnableModernRendering(platform::Registry& registry, const std::string& executableFileName) {
     SetDword(registry, std::string(featureControlKey) + "FEATURE_BROWSER_EMULATION",
              executableFileName, newestDocumentMode);
-    SetDword(registry, std::string(featureControlKey) + "FEATURE_GPU_RENDERING",
-             executableFileName, 1);
+    SetDword(registry, std::string(featureControlKey) + "FEATURE_GPU_RENDERING", executableFileName,
+             1);
 }
 
 namespace {

@@ -10,22 +10,36 @@
 
 namespace tal::win32 {
 
-std::string Win32Process::applicationPath() {
+namespace {
+
+// GetModuleFileNameA of the program, whatever its length.
+std::string ModuleFileName() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length =
             ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
-            std::string file(path.data(), length);
-            const std::size_t slash = file.find_last_of('\\');
-            if (slash == std::string::npos) {
-                return file;
-            }
-            // A drive's root keeps its "\" ("C:\"); any other folder is given without it.
-            return file.substr(0, slash == 2 && file[1] == ':' ? slash + 1 : slash);
+            return std::string(path.data(), length);
         }
         path.resize(path.size() * 2);
     }
+}
+
+}  // namespace
+
+std::string Win32Process::applicationPath() {
+    const std::string file = ModuleFileName();
+    const std::size_t slash = file.find_last_of('\\');
+    if (slash == std::string::npos) {
+        return file;
+    }
+    // A drive's root keeps its "\" ("C:\"); any other folder is given without it.
+    return file.substr(0, slash == 2 && file[1] == ':' ? slash + 1 : slash);
+}
+
+std::string Win32Process::executableFileName() {
+    const std::string file = ModuleFileName();
+    return file.substr(file.find_last_of('\\') + 1);
 }
 
 std::string Win32Process::environmentEntry(std::size_t index) {

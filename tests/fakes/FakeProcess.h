@@ -14,7 +14,10 @@ public:
     std::vector<std::string> environment{"OS=Windows_NT", "PATH=C:\\Windows"};
     std::uint32_t id = 4242;
 
+    std::string fileName = "TAL.exe";
+
     std::string applicationPath() override { return path; }
+    std::string executableFileName() override { return fileName; }
     std::string environmentEntry(std::size_t index) override {
         return index >= 1 && index <= environment.size() ? environment[index - 1] : std::string{};
     }

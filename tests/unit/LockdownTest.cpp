@@ -1,3 +1,4 @@
+// The desktop lockdown and the browser mode, against an in-memory registry.
 #include "kiosk/Lockdown.h"
 
 #include <cstdint>
@@ -5,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "kiosk/BrowserMode.h"
+
+#include "tests/fakes/FakeProcess.h"
+#include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 
 namespace tal {
@@ -128,6 +133,37 @@ TEST(PolicyValuesTest, TaskManagerAndRenderingValuesAreDwordsUnderTheirKeys) {
     EXPECT_EQ(registry.value(features + "FEATURE_GPU_RENDERING", "TAL.exe"), dword(1, 0));
     EXPECT_EQ(registry.openKeys(), 0);
 }
+
+struct BrowserModeCase {
+    const char* value;  // nullptr: no key
+    bool modern;
+};
+
+class BrowserModeTest : public testing::TestWithParam<BrowserModeCase> {};
+
+TEST_P(BrowserModeTest, OnlyLegacyKeepsTheOldRendering) {
+    fakes::CallLog log;
+    fakes::FakeProfileFile profile{log};
+    fakes::FakeRegistry registry{log};
+    fakes::FakeProcess process;
+    process.fileName = "kiosk-2.exe";
+    if (GetParam().value != nullptr) {
+        profile.set("C:\\Kiosk\\TAL.ini", "CONFIG", "BrowserMode", GetParam().value);
+    }
+    EXPECT_EQ(PrepareBrowserMode(profile, registry, process), GetParam().modern);
+    const auto emulation = registry.value(
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION",
+        "kiosk-2.exe");
+    EXPECT_EQ(emulation.has_value(), GetParam().modern)
+        << (GetParam().value ? GetParam().value : "none");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, BrowserModeTest,
+                         testing::Values(BrowserModeCase{nullptr, true},
+                                         BrowserModeCase{"edge", true}, BrowserModeCase{"", true},
+                                         BrowserModeCase{"fast", true},
+                                         BrowserModeCase{"legacy", false},
+                                         BrowserModeCase{"LEGACY", false}));
 
 }  // namespace
 }  // namespace tal

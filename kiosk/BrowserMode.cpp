@@ -1,0 +1,21 @@
+#include "kiosk/BrowserMode.h"
+
+#include "common/Flags.h"
+#include "common/Settings.h"
+#include "common/SettingsFile.h"
+#include "kiosk/Lockdown.h"
+
+namespace tal {
+
+bool PrepareBrowserMode(platform::ProfileFile& profile, platform::Registry& registry,
+                        platform::Process& process) {
+    const SettingsFile settings(profile, SettingsFilePath(process.applicationPath()));
+    if (FlagIs(settings.ReadSetting(settings::BrowserMode.key, settings::BrowserMode.kioskDefault),
+               "legacy")) {
+        return false;
+    }
+    EnableModernRendering(registry, process.executableFileName());
+    return true;
+}
+
+}  // namespace tal
