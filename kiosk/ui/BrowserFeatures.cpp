@@ -4,6 +4,8 @@
 // After <windows.h>, which it needs.
 #include <urlmon.h>
 
+#include <initializer_list>
+
 namespace tal::kiosk_ui {
 
 void EnableBrowserProcessFeatures() {
