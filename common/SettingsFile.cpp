@@ -1,6 +1,10 @@
 #include "common/SettingsFile.h"
 
+#include <algorithm>
 #include <cstddef>
+
+#include "common/PolicyStore.h"
+#include "common/Settings.h"
 
 namespace tal {
 
@@ -22,10 +26,20 @@ std::string SettingsFilePath(std::string_view applicationPath) {
     return path;
 }
 
-SettingsFile::SettingsFile(platform::ProfileFile& profile, std::string path)
-    : profile_(profile), path_(std::move(path)) {}
+SettingsFile::SettingsFile(platform::ProfileFile& profile, std::string path,
+                           const PolicyStore* policies)
+    : profile_(profile), path_(std::move(path)), policies_(policies) {}
 
 std::string SettingsFile::ReadSetting(std::string_view key, std::string_view defaultValue) const {
+    if (policies_ != nullptr) {
+        const auto setting = std::find_if(settings::all.begin(), settings::all.end(),
+                                          [key](const Setting& s) { return s.key == key; });
+        if (setting != settings::all.end()) {
+            if (std::optional<std::string> managed = policies_->value(*setting)) {
+                return *std::move(managed);
+            }
+        }
+    }
     const std::string section(settingsSection);
     const std::string keyText(key);
     const std::string defaultText(defaultValue);

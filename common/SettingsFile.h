@@ -6,6 +6,10 @@
 #include "platform/ProfileFile.h"
 
 namespace tal {
+class PolicyStore;
+}
+
+namespace tal {
 
 // The settings file of both programs: "TAL.ini" in the folder of the executable.
 std::string SettingsFilePath(std::string_view applicationPath);
@@ -15,7 +19,9 @@ inline constexpr std::string_view settingsSection = "CONFIG";
 // ReadSetting and WriteSetting on section CONFIG of one settings file.
 class SettingsFile {
 public:
-    SettingsFile(platform::ProfileFile& profile, std::string path);
+    // With `policies`, a value that Group Policy sets for a key is read instead of the file's.
+    SettingsFile(platform::ProfileFile& profile, std::string path,
+                 const PolicyStore* policies = nullptr);
 
     // The whole value of `key`; `defaultValue` when the file, the section or the key is missing.
     // A key that is present with an empty value gives the empty text.
@@ -28,6 +34,7 @@ public:
 private:
     platform::ProfileFile& profile_;
     std::string path_;
+    const PolicyStore* policies_;
 };
 
 }  // namespace tal

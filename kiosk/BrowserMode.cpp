@@ -1,6 +1,7 @@
 #include "kiosk/BrowserMode.h"
 
 #include "common/Flags.h"
+#include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "kiosk/Lockdown.h"
@@ -9,7 +10,8 @@ namespace tal {
 
 bool PrepareBrowserMode(platform::ProfileFile& profile, platform::Registry& registry,
                         platform::Process& process) {
-    const SettingsFile settings(profile, SettingsFilePath(process.applicationPath()));
+    const PolicyStore policies(registry);
+    const SettingsFile settings(profile, SettingsFilePath(process.applicationPath()), &policies);
     if (FlagIs(settings.ReadSetting(settings::BrowserMode.key, settings::BrowserMode.kioskDefault),
                "legacy")) {
         return false;

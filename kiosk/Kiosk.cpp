@@ -2,6 +2,7 @@
 
 #include "common/Flags.h"
 #include "common/NumberText.h"
+#include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "kiosk/Lockdown.h"
@@ -33,7 +34,9 @@ void Kiosk::start() {
         return;
     }
     resetPending_ = false;
-    const SettingsFile settings(ports_.profile, SettingsFilePath(ports_.process.applicationPath()));
+    const PolicyStore policies(ports_.registry);
+    const SettingsFile settings(ports_.profile, SettingsFilePath(ports_.process.applicationPath()),
+                                &policies);
     applyLockdown(settings);
     wait(StartDelayMilliseconds(LeadingNumber(Read(settings, settings::WaitToStart))));
     if (closed_) {

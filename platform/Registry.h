@@ -16,6 +16,8 @@ inline constexpr long moreData = 234;
 }  // namespace registry_status
 
 namespace registry_type {
+inline constexpr std::uint32_t text = 1;
+inline constexpr std::uint32_t expandableText = 2;
 inline constexpr std::uint32_t binary = 3;
 inline constexpr std::uint32_t dword = 4;
 }  // namespace registry_type
@@ -41,7 +43,8 @@ public:
     virtual long deleteValue(const std::string& name) = 0;
 };
 
-// Opens keys of HKEY_CURRENT_USER; a null result means the call failed.
+// Opens keys of HKEY_CURRENT_USER, and of HKEY_LOCAL_MACHINE for reading; a null result means
+// the call failed.
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -50,6 +53,8 @@ public:
     virtual std::unique_ptr<RegistryKey> createKey(const std::string& path) = 0;
     // RegOpenKeyA: opens the key only.
     virtual std::unique_ptr<RegistryKey> openKey(const std::string& path) = 0;
+    // RegOpenKeyExA of HKEY_LOCAL_MACHINE for reading.
+    virtual std::unique_ptr<RegistryKey> openMachineKey(const std::string& path) = 0;
 };
 
 }  // namespace tal::platform

@@ -12,6 +12,8 @@ namespace tal::win32 {
 static_assert(platform::registry_status::success == ERROR_SUCCESS);
 static_assert(platform::registry_status::fileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(platform::registry_status::moreData == ERROR_MORE_DATA);
+static_assert(platform::registry_type::text == REG_SZ);
+static_assert(platform::registry_type::expandableText == REG_EXPAND_SZ);
 static_assert(platform::registry_type::binary == REG_BINARY);
 static_assert(platform::registry_type::dword == REG_DWORD);
 
@@ -64,6 +66,15 @@ std::unique_ptr<platform::RegistryKey> Win32Registry::createKey(const std::strin
 std::unique_ptr<platform::RegistryKey> Win32Registry::openKey(const std::string& path) {
     UniqueHkey key;
     if (::RegOpenKeyA(HKEY_CURRENT_USER, path.c_str(), key.put()) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<Win32RegistryKey>(std::move(key));
+}
+
+std::unique_ptr<platform::RegistryKey> Win32Registry::openMachineKey(const std::string& path) {
+    UniqueHkey key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) !=
+        ERROR_SUCCESS) {
         return nullptr;
     }
     return std::make_unique<Win32RegistryKey>(std::move(key));

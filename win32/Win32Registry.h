@@ -9,6 +9,7 @@ class Win32Registry : public platform::Registry {
 public:
     std::unique_ptr<platform::RegistryKey> createKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openKey(const std::string& path) override;
+    std::unique_ptr<platform::RegistryKey> openMachineKey(const std::string& path) override;
 };
 
 }  // namespace tal::win32

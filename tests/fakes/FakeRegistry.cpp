@@ -99,4 +99,13 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::openKey(const std::string& 
     return std::make_unique<Key>(*this, path);
 }
 
+std::unique_ptr<platform::RegistryKey> FakeRegistry::openMachineKey(const std::string& path) {
+    log_.add("RegOpenKeyEx HKLM\\" + path);
+    const std::string machinePath = "HKLM\\" + path;
+    if (failing("RegOpenKeyEx") || !keys_.contains(machinePath)) {
+        return nullptr;
+    }
+    return std::make_unique<Key>(*this, machinePath);
+}
+
 }  // namespace tal::fakes

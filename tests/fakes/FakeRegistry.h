@@ -19,7 +19,8 @@ struct FakeRegistryValue {
     friend bool operator==(const FakeRegistryValue&, const FakeRegistryValue&) = default;
 };
 
-// HKEY_CURRENT_USER in memory. Key paths and value names match without regard to letter case.
+// HKEY_CURRENT_USER in memory, and HKEY_LOCAL_MACHINE as the keys under "HKLM\\". Key paths and
+// value names match without regard to letter case.
 class FakeRegistry : public platform::Registry {
 public:
     explicit FakeRegistry(CallLog& log) : log_(log) {}
@@ -33,11 +34,12 @@ public:
     int openKeys() const { return openKeys_; }
 
     // Make the named operation fail: "RegCreateKey", "RegOpenKey", "RegQueryValueEx",
-    // "RegSetValueEx" or "RegDeleteValue".
+    // "RegSetValueEx", "RegDeleteValue" or "RegOpenKeyEx".
     void fail(const std::string& operation) { failing_[operation] = true; }
 
     std::unique_ptr<platform::RegistryKey> createKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openKey(const std::string& path) override;
+    std::unique_ptr<platform::RegistryKey> openMachineKey(const std::string& path) override;
 
 private:
     class Key;

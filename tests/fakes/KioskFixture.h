@@ -20,7 +20,7 @@ namespace tal::fakes {
 
 // A kiosk on fakes: every service, one shared call log, the settings file in C:\Kiosk.
 struct KioskFixture {
-    CallLog log;
+    CallLog log{{}, "Policies\\TAL"};
     FakeProfileFile profile{log};
     FakeRegistry registry{log};
     FakeDesktop desktop{log};
