@@ -1,5 +1,6 @@
 #include "settings_tool/SettingsForm.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "common/Flags.h"
 #include "common/LockdownValues.h"
 #include "common/NumberText.h"
+#include "common/PolicyStore.h"
 #include "common/Settings.h"
 
 namespace tal {
@@ -59,7 +61,8 @@ SettingsForm::SettingsForm(SettingsFormPorts ports, SettingsFormView& view)
 
 void SettingsForm::load() {
     settingsPath_ = SettingsFilePath(ports_.process.applicationPath());
-    const SettingsFile file = settingsFile();
+    const PolicyStore policies(ports_.registry);
+    const SettingsFile file(ports_.profile, settingsPath_, &policies);
 
     view_.setText(
         TextControl::startPage,
@@ -79,23 +82,51 @@ void SettingsForm::load() {
             file.ReadSetting(box.setting.key, box.setting.settingsToolDefault);
         view_.setChecked(box.control, FlagIs(value, box.checkedWord));
     }
+
+    managed_.clear();
+    if (policies.value(settings::StartPage)) {
+        managed_.push_back(settings::StartPage.key);
+        view_.disable(TextControl::startPage);
+    }
+    if (policies.value(settings::TimeToShutdown)) {
+        managed_.push_back(settings::TimeToShutdown.key);
+        view_.disable(TextControl::shutdownHour);
+        view_.disable(TextControl::shutdownMinute);
+    }
+    for (const FlagBox& box : flagBoxes) {
+        if (policies.value(box.setting)) {
+            managed_.push_back(box.setting.key);
+            view_.disable(box.control);
+        }
+    }
+    if (!managed_.empty()) {
+        view_.showManagedByPolicy();
+    }
+}
+
+bool SettingsForm::isManaged(const Setting& setting) const {
+    return std::find(managed_.begin(), managed_.end(), setting.key) != managed_.end();
 }
 
 void SettingsForm::saveAndClose() {
     // Everything is checked before the first write, so that a refused entry leaves the file as
     // it was.
-    const std::string startPage = view_.text(TextControl::startPage);
-    if (startPage.empty()) {
-        showError(std::string(startPageMissing));
-        view_.setFocus(TextControl::startPage);
-        return;
+    // A key that Group Policy sets is neither checked nor written: its value is not the
+    // operator's to change here.
+    std::vector<std::pair<std::string_view, std::string>> writes;
+    if (!isManaged(settings::StartPage)) {
+        const std::string startPage = view_.text(TextControl::startPage);
+        if (startPage.empty()) {
+            showError(std::string(startPageMissing));
+            view_.setFocus(TextControl::startPage);
+            return;
+        }
+        writes.emplace_back(settings::StartPage.key, startPage);
     }
-    std::vector<std::pair<std::string_view, std::string>> writes{
-        {settings::StartPage.key, startPage}};
 
     // An empty hour keeps the stored time, whatever the minute box holds.
     const std::string hour = view_.text(TextControl::shutdownHour);
-    if (!hour.empty()) {
+    if (!hour.empty() && !isManaged(settings::TimeToShutdown)) {
         const std::optional<ShutdownTime> time =
             CheckShutdownTime(hour, view_.text(TextControl::shutdownMinute));
         if (!time) {
@@ -109,8 +140,10 @@ void SettingsForm::saveAndClose() {
     }
 
     for (const FlagBox& box : flagBoxes) {
-        writes.emplace_back(box.setting.key,
-                            view_.isChecked(box.control) ? box.checkedWord : box.uncheckedWord);
+        if (!isManaged(box.setting)) {
+            writes.emplace_back(box.setting.key,
+                                view_.isChecked(box.control) ? box.checkedWord : box.uncheckedWord);
+        }
     }
 
     const SettingsFile file = settingsFile();

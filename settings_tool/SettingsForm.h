@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "platform/AnsiText.h"
 #include "platform/Desktop.h"
@@ -39,11 +42,14 @@ public:
 private:
     SettingsFile settingsFile() const { return SettingsFile(ports_.profile, settingsPath_); }
     void showError(const std::string& text);
+    bool isManaged(const Setting& setting) const;
 
     SettingsFormPorts ports_;
     SettingsFormView& view_;
     // Computed once at load; every read and write of the dialog uses it.
     std::string settingsPath_;
+    // The keys whose values Group Policy sets, found at load: never written.
+    std::vector<std::string_view> managed_;
 };
 
 }  // namespace tal

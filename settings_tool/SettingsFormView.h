@@ -20,6 +20,11 @@ public:
     virtual bool isChecked(CheckControl control) = 0;
     virtual void setChecked(CheckControl control, bool checked) = 0;
     virtual void setFocus(TextControl control) = 0;
+    // The control shows a value that Group Policy sets: it cannot be changed here.
+    virtual void disable(TextControl control) = 0;
+    virtual void disable(CheckControl control) = 0;
+    // Tells the operator, in the title, that some values are managed by policy.
+    virtual void showManagedByPolicy() = 0;
     // Closes the dialog, which ends the program.
     virtual void close() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "settings_tool/SettingsFormView.h"
@@ -14,6 +15,9 @@ public:
     std::map<TextControl, std::string> texts;
     std::map<CheckControl, bool> checks;
     std::optional<TextControl> focus;
+    std::set<TextControl> disabledTexts;
+    std::set<CheckControl> disabledChecks;
+    bool managedByPolicy = false;
     bool closed = false;
 
     std::string text(TextControl control) override { return texts[control]; }
@@ -21,6 +25,9 @@ public:
     bool isChecked(CheckControl control) override { return checks[control]; }
     void setChecked(CheckControl control, bool checked) override { checks[control] = checked; }
     void setFocus(TextControl control) override { focus = control; }
+    void disable(TextControl control) override { disabledTexts.insert(control); }
+    void disable(CheckControl control) override { disabledChecks.insert(control); }
+    void showManagedByPolicy() override { managedByPolicy = true; }
     void close() override { closed = true; }
 };
 
