@@ -47,11 +47,12 @@ inline constexpr Setting AllowedSites{"AllowedSites", "", {}};
 inline constexpr Setting Printing{"Printing", "off", {}, SettingKind::flag};
 inline constexpr Setting KeyLock{"KeyLock", "off", {}, SettingKind::flag};
 inline constexpr Setting TaskManager{"TaskManager", "on", {}, SettingKind::flag};
+inline constexpr Setting HangSeconds{"HangSeconds", "30", {}, SettingKind::seconds};
 
-inline constexpr std::array all{StartPage,    TimeToShutdown, WaitToStart, TaskBar,     TaskBarHide,
-                                ContextMenu,  ToolBar,        InitButton,  InitButtonX, InitButtonY,
-                                ClearSession, IdleReset,      IdleWarning, BrowserMode, NewWindows,
-                                AllowedSites, Printing,       KeyLock,     TaskManager};
+inline constexpr std::array all{
+    StartPage,  TimeToShutdown, WaitToStart, TaskBar,      TaskBarHide, ContextMenu, ToolBar,
+    InitButton, InitButtonX,    InitButtonY, ClearSession, IdleReset,   IdleWarning, BrowserMode,
+    NewWindows, AllowedSites,   Printing,    KeyLock,      TaskManager, HangSeconds};
 }  // namespace settings
 
 }  // namespace tal

@@ -1,0 +1,199 @@
+#include "settings_tool/AdvancedSettingsForm.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/Flags.h"
+#include "common/NumberText.h"
+#include "common/PolicyStore.h"
+#include "common/Settings.h"
+#include "common/SettingsFile.h"
+
+namespace tal {
+
+namespace {
+
+constexpr std::string_view errorCaption = "エラー";
+constexpr std::string_view saveFailed = "設定を保存できませんでした。";
+
+struct NumberField {
+    AdvancedText control;
+    Setting setting;
+    std::string_view label;
+    int minimum;
+    int maximum;
+};
+
+constexpr std::array numberFields{
+    NumberField{AdvancedText::idleReset, settings::IdleReset, "無操作リセット(秒)", 0, 86400},
+    NumberField{AdvancedText::idleWarning, settings::IdleWarning, "予告(秒)", 0, 86400},
+    NumberField{AdvancedText::hangSeconds, settings::HangSeconds, "応答なしの判定(秒)", 10, 86400},
+};
+
+// A check box, the word it saves when checked and the one when not.
+struct FlagBox {
+    AdvancedCheck control;
+    Setting setting;
+    std::string_view checkedWord;
+    std::string_view uncheckedWord;
+};
+
+constexpr std::array flagBoxes{
+    FlagBox{AdvancedCheck::clearSession, settings::ClearSession, flagOn, flagOff},
+    FlagBox{AdvancedCheck::printing, settings::Printing, flagOn, flagOff},
+    FlagBox{AdvancedCheck::keyLock, settings::KeyLock, flagOn, flagOff},
+    FlagBox{AdvancedCheck::taskManagerOff, settings::TaskManager, flagOff, flagOn},
+};
+
+// A drop-down and its words; the first is the key's default, and what an unknown word shows.
+struct ChoiceList {
+    AdvancedChoice control;
+    Setting setting;
+    std::array<std::string_view, 2> words;
+};
+
+constexpr std::array choiceLists{
+    ChoiceList{AdvancedChoice::browserMode, settings::BrowserMode, {"edge", "legacy"}},
+    ChoiceList{AdvancedChoice::newWindows, settings::NewWindows, {"same", "block"}},
+};
+
+std::string Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
+// The sites one per line in the dialog, blank-separated on the settings file's one line.
+std::string OneLine(std::string_view sites) {
+    std::string line;
+    std::string word;
+    for (const char c : std::string(sites) + " ") {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            if (!word.empty()) {
+                line += (line.empty() ? "" : " ") + word;
+                word.clear();
+            }
+        } else {
+            word += c;
+        }
+    }
+    return line;
+}
+
+std::string OnePerLine(std::string_view sites) {
+    std::string lines = OneLine(sites);
+    std::replace(lines.begin(), lines.end(), ' ', '\n');
+    std::string result;
+    for (const char c : lines) {
+        result += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return result;
+}
+
+}  // namespace
+
+AdvancedSettingsForm::AdvancedSettingsForm(SettingsFormPorts ports, AdvancedSettingsView& view)
+    : ports_(ports), view_(view) {}
+
+void AdvancedSettingsForm::load() {
+    settingsPath_ = SettingsFilePath(ports_.process.applicationPath());
+    const PolicyStore policies(ports_.registry);
+    const SettingsFile file(ports_.profile, settingsPath_, &policies);
+    const auto read = [&](const Setting& setting) {
+        return file.ReadSetting(setting.key, setting.kioskDefault);
+    };
+    const auto managed = [&](const Setting& setting) {
+        if (!policies.value(setting)) {
+            return false;
+        }
+        managed_.push_back(setting.key);
+        return true;
+    };
+    managed_.clear();
+    for (const NumberField& field : numberFields) {
+        view_.setText(field.control, read(field.setting));
+        if (managed(field.setting)) {
+            view_.disable(field.control);
+        }
+    }
+    view_.setText(AdvancedText::allowedSites, OnePerLine(read(settings::AllowedSites)));
+    if (managed(settings::AllowedSites)) {
+        view_.disable(AdvancedText::allowedSites);
+    }
+    for (const FlagBox& box : flagBoxes) {
+        view_.setChecked(box.control, FlagIs(read(box.setting), box.checkedWord));
+        if (managed(box.setting)) {
+            view_.disable(box.control);
+        }
+    }
+    for (const ChoiceList& list : choiceLists) {
+        const std::string word = LowerCase(read(list.setting));
+        view_.setChoice(list.control,
+                        std::string(word == list.words[1] ? list.words[1] : list.words[0]));
+        if (managed(list.setting)) {
+            view_.disable(list.control);
+        }
+    }
+}
+
+void AdvancedSettingsForm::saveAndClose() {
+    const auto isManaged = [this](const Setting& setting) {
+        return std::find(managed_.begin(), managed_.end(), setting.key) != managed_.end();
+    };
+    // Everything is checked before the first write, so that a refused entry leaves the file as
+    // it was.
+    std::vector<std::pair<std::string_view, std::string>> writes;
+    for (const NumberField& field : numberFields) {
+        if (isManaged(field.setting)) {
+            continue;
+        }
+        const std::string text = Trimmed(view_.text(field.control));
+        const std::optional<double> number = NumericValue(text);
+        if (!number || *number < field.minimum || *number > field.maximum) {
+            showError(std::string(field.label) + "は " + std::to_string(field.minimum) + " から " +
+                      std::to_string(field.maximum) + " までの数値で入力してください。");
+            view_.setFocus(field.control);
+            return;
+        }
+        writes.emplace_back(field.setting.key, text);
+    }
+    if (!isManaged(settings::AllowedSites)) {
+        writes.emplace_back(settings::AllowedSites.key,
+                            OneLine(view_.text(AdvancedText::allowedSites)));
+    }
+    for (const FlagBox& box : flagBoxes) {
+        if (!isManaged(box.setting)) {
+            writes.emplace_back(box.setting.key,
+                                view_.isChecked(box.control) ? box.checkedWord : box.uncheckedWord);
+        }
+    }
+    for (const ChoiceList& list : choiceLists) {
+        if (!isManaged(list.setting)) {
+            writes.emplace_back(list.setting.key, view_.choice(list.control));
+        }
+    }
+
+    const SettingsFile file(ports_.profile, settingsPath_);
+    for (const auto& [key, value] : writes) {
+        if (!file.WriteSetting(key, value)) {
+            showError(std::string(saveFailed) + "\n" + ports_.ansiText.toUtf8(settingsPath_));
+            return;
+        }
+    }
+    view_.close();
+}
+
+void AdvancedSettingsForm::showError(const std::string& text) {
+    ports_.messageBoxes.show(text, std::string(errorCaption), platform::message_box_style::okOnly);
+}
+
+}  // namespace tal

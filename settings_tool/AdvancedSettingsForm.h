@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "settings_tool/AdvancedSettingsView.h"
+#include "settings_tool/SettingsForm.h"
+
+namespace tal {
+
+// The advanced settings dialog's behaviour: the keys of the reset, the browser's limits and the
+// watchdog, loaded, checked before the first write, and saved alone.
+class AdvancedSettingsForm {
+public:
+    AdvancedSettingsForm(SettingsFormPorts ports, AdvancedSettingsView& view);
+
+    // Fills the controls; a control whose key Group Policy sets shows that value, locked.
+    void load();
+    // Checks every entry; when all are valid, writes this dialog's keys and closes it.
+    void saveAndClose();
+
+private:
+    void showError(const std::string& text);
+
+    SettingsFormPorts ports_;
+    AdvancedSettingsView& view_;
+    std::string settingsPath_;
+    std::vector<std::string_view> managed_;
+};
+
+}  // namespace tal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace tal {
+
+// The advanced dialog's number fields and its field for the allowed sites.
+enum class AdvancedText { idleReset, idleWarning, hangSeconds, allowedSites };
+// Its check boxes. Checked means: forget the visitor, allow printing, lock the system keys,
+// switch the Task Manager off.
+enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };
+// Its drop-down lists, each holding the words of its key.
+enum class AdvancedChoice { browserMode, newWindows };
+
+// What the advanced settings dialog can be told and asked. Texts are in the ANSI code page.
+class AdvancedSettingsView {
+public:
+    virtual ~AdvancedSettingsView() = default;
+
+    virtual std::string text(AdvancedText control) = 0;
+    virtual void setText(AdvancedText control, const std::string& text) = 0;
+    virtual bool isChecked(AdvancedCheck control) = 0;
+    virtual void setChecked(AdvancedCheck control, bool checked) = 0;
+    virtual std::string choice(AdvancedChoice control) = 0;
+    virtual void setChoice(AdvancedChoice control, const std::string& word) = 0;
+    virtual void setFocus(AdvancedText control) = 0;
+    virtual void disable(AdvancedText control) = 0;
+    virtual void disable(AdvancedCheck control) = 0;
+    virtual void disable(AdvancedChoice control) = 0;
+    // Closes the dialog.
+    virtual void close() = 0;
+};
+
+}  // namespace tal

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "settings_tool/AdvancedSettingsView.h"
+
+namespace tal::fakes {
+
+// The advanced dialog as its controls start: every text empty, every box unchecked.
+class FakeAdvancedSettingsView : public AdvancedSettingsView {
+public:
+    std::map<AdvancedText, std::string> texts;
+    std::map<AdvancedCheck, bool> checks;
+    std::map<AdvancedChoice, std::string> choices;
+    std::optional<AdvancedText> focus;
+    std::set<int> disabled;
+    bool closed = false;
+
+    std::string text(AdvancedText control) override { return texts[control]; }
+    void setText(AdvancedText control, const std::string& text) override { texts[control] = text; }
+    bool isChecked(AdvancedCheck control) override { return checks[control]; }
+    void setChecked(AdvancedCheck control, bool checked) override { checks[control] = checked; }
+    std::string choice(AdvancedChoice control) override { return choices[control]; }
+    void setChoice(AdvancedChoice control, const std::string& word) override {
+        choices[control] = word;
+    }
+    void setFocus(AdvancedText control) override { focus = control; }
+    // Texts count from 0, check boxes from 100, lists from 200.
+    void disable(AdvancedText control) override { disabled.insert(static_cast<int>(control)); }
+    void disable(AdvancedCheck control) override {
+        disabled.insert(100 + static_cast<int>(control));
+    }
+    void disable(AdvancedChoice control) override {
+        disabled.insert(200 + static_cast<int>(control));
+    }
+    void close() override { closed = true; }
+};
+
+}  // namespace tal::fakes
