@@ -67,11 +67,12 @@ int Watchdog::run() {
     startAt_ = uptime_.now();
 
     for (;;) {
-        const std::uint64_t now = uptime_.now();
-        act(now);
+        act(uptime_.now());
         if (exitCode_) {
             return *exitCode_;
         }
+        // Read again: a probe of a hung window has taken its time.
+        const std::uint64_t now = uptime_.now();
         const std::uint64_t wake = nextWake(now);
         const auto timeout = static_cast<std::uint32_t>(
             std::min<std::uint64_t>(wake > now ? wake - now : 0, idleWake));
