@@ -59,11 +59,12 @@ bool EventLog::append(const std::string& path, const std::string& line) {
     if (!file || !file->write(line)) {
         return false;
     }
-    // The file that this line went to is renamed, not the name: when another process has just
-    // rotated it, this only renames the same file to the same name again.
+    // Still holding the file, and with it the lock: no other process writes or rotates between
+    // this line and the rename. A rename that fails (the file is gone, or a reader holds it without
+    // sharing deletion) is tried again after the next line.
     const auto size = file->size();
     if (size && *size >= rotationSize) {
-        file->renameTo(path + ".1");
+        storage_.moveFile(path, path + ".1");
     }
     return true;
 }

@@ -18,8 +18,9 @@ namespace tal {
 //     EventLog log(storage, calendar, "TAL");
 //     log.write("reset", {{"trigger", "button"}, {"closed", 2}, {"ms", 12}});
 //
-// Writing never throws, blocks on another writer or shows anything: a line that cannot be written
-// is dropped and counted in the next line that can. Use one object from one thread.
+// Writing never throws or shows anything, and waits for another process only as long as that one
+// takes to write a line (at most 1 s): a line that cannot be written is dropped and counted in
+// the next line that can. Use one object from one thread.
 class EventLog {
 public:
     static constexpr std::uint64_t rotationSize = 1024 * 1024;

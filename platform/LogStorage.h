@@ -8,8 +8,9 @@
 
 namespace tal::platform {
 
-// A file opened for appending (CreateFileW with FILE_APPEND_DATA and DELETE access, shared for
-// reading, writing and deleting, OPEN_ALWAYS). Destroying it closes the handle.
+// A log file opened for appending (CreateFileW with FILE_APPEND_DATA, shared for reading, writing
+// and deleting, OPEN_ALWAYS) while this process holds the log's lock. Destroying it closes the
+// handle and lets the lock go.
 class AppendFile {
 public:
     virtual ~AppendFile() = default;
@@ -18,9 +19,6 @@ public:
     virtual bool write(std::string_view bytes) = 0;
     // GetFileSizeEx: nullopt when the call fails.
     virtual std::optional<std::uint64_t> size() = 0;
-    // SetFileInformationByHandle(FileRenameInfo) replacing `path`: renames the very file this
-    // handle wrote to, wherever another process may have moved it meanwhile.
-    virtual bool renameTo(const std::string& path) = 0;
 };
 
 // What the event log needs of the file system. Paths are UTF-8 (they reach the wide API), so a
@@ -36,8 +34,16 @@ public:
     virtual std::string environmentVariable(const std::string& name) = 0;
     // CreateDirectoryW: true when the folder exists afterwards.
     virtual bool createDirectory(const std::string& path) = 0;
-    // Null when the file cannot be opened.
+    // Takes the lock that the programs share for their log, then opens the file. Waits for the
+    // lock only as long as another process needs to write one line (at most
+    // `lockWaitMilliseconds`); null when the lock stays taken or the file cannot be opened.
     virtual std::unique_ptr<AppendFile> openForAppend(const std::string& path) = 0;
+    // MoveFileExW with MOVEFILE_REPLACE_EXISTING.
+    virtual bool moveFile(const std::string& from, const std::string& to) = 0;
+
+    // Long enough for a writer that the system paused under load, short enough to stay
+    // responsive when one froze while holding the lock.
+    static constexpr std::uint32_t lockWaitMilliseconds = 1000;
 };
 
 }  // namespace tal::platform

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <vector>
 
 #include "win32/TextConversion.h"
@@ -12,14 +11,16 @@ namespace tal::win32 {
 
 namespace {
 
+// Gives up a mutex that this thread owns.
+using MutexOwnership = UniqueAny<HANDLE, &::ReleaseMutex>;
+
 class Win32AppendFile : public platform::AppendFile {
 public:
-    explicit Win32AppendFile(UniqueHandle file) : file_(std::move(file)) {}
+    Win32AppendFile(MutexOwnership lock, UniqueHandle file)
+        : lock_(std::move(lock)), file_(std::move(file)) {}
 
     bool write(std::string_view bytes) override {
         DWORD written = 0;
-        // With only FILE_APPEND_DATA the system puts every write at the end of the file as it is
-        // then, so the lines of several processes never overlap.
         return ::WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                            nullptr) &&
                written == bytes.size();
@@ -33,24 +34,9 @@ public:
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
-    bool renameTo(const std::string& path) override {
-        const std::wstring target = Utf8ToWide(path);
-        const std::size_t nameBytes = target.size() * sizeof(wchar_t);
-        // FILE_RENAME_INFO ends in a name of variable length; a vector of words keeps it aligned.
-        std::vector<std::uint64_t> buffer(
-            (sizeof(FILE_RENAME_INFO) + nameBytes + sizeof(std::uint64_t) - 1) /
-            sizeof(std::uint64_t));
-        auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-        info->ReplaceIfExists = TRUE;
-        info->RootDirectory = nullptr;
-        info->FileNameLength = static_cast<DWORD>(nameBytes);
-        std::memcpy(info->FileName, target.data(), nameBytes);
-        return ::SetFileInformationByHandle(
-                   file_.get(), FileRenameInfo, info,
-                   static_cast<DWORD>(buffer.size() * sizeof(std::uint64_t))) != FALSE;
-    }
-
 private:
+    // Declared first, so that the file is closed before the lock goes.
+    MutexOwnership lock_;
     UniqueHandle file_;
 };
 
@@ -98,14 +84,33 @@ bool Win32LogStorage::createDirectory(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+Win32LogStorage::Win32LogStorage() : lock_(::CreateMutexW(nullptr, FALSE, lockName)) {}
+
 std::unique_ptr<platform::AppendFile> Win32LogStorage::openForAppend(const std::string& path) {
-    HANDLE file = ::CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA | DELETE,
+    // Windows alone would keep the lines of several processes apart (an append-only handle writes
+    // at the end of the file as it is then), but Wine writes where the end was a moment before,
+    // and a rotation must not come between another process's line and its size check.
+    if (!lock_) {
+        return nullptr;
+    }
+    const DWORD waited = ::WaitForSingleObject(lock_.get(), lockWaitMilliseconds);
+    // An abandoned lock is this process's now: its last owner ended between two calls.
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        return nullptr;
+    }
+    MutexOwnership owned(lock_.get());
+    HANDLE file = ::CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
-    return std::make_unique<Win32AppendFile>(UniqueHandle(file));
+    return std::make_unique<Win32AppendFile>(std::move(owned), UniqueHandle(file));
+}
+
+bool Win32LogStorage::moveFile(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(),
+                         MOVEFILE_REPLACE_EXISTING) != FALSE;
 }
 
 }  // namespace tal::win32

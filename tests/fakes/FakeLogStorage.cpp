@@ -28,16 +28,6 @@ public:
         return true;
     }
     std::optional<std::uint64_t> size() override { return content_->size(); }
-    bool renameTo(const std::string& path) override {
-        for (auto at = storage_.files_.begin(); at != storage_.files_.end(); ++at) {
-            if (at->second == content_) {
-                storage_.files_.erase(at);
-                storage_.files_[path] = content_;
-                return true;
-            }
-        }
-        return false;
-    }
 
 private:
     FakeLogStorage& storage_;
@@ -53,10 +43,19 @@ void FakeLogStorage::put(const std::string& path, std::string content) {
     files_[path] = std::make_shared<std::string>(std::move(content));
 }
 
-void FakeLogStorage::rename(const std::string& from, const std::string& to) {
-    const auto content = files_.at(from);
-    files_.erase(from);
+bool FakeLogStorage::moveFile(const std::string& from, const std::string& to) {
+    const auto at = files_.find(from);
+    if (failingMoves > 0) {
+        --failingMoves;
+        return false;
+    }
+    if (at == files_.end()) {
+        return false;
+    }
+    const auto content = at->second;
+    files_.erase(at);
     files_[to] = content;
+    return true;
 }
 
 std::string FakeLogStorage::environmentVariable(const std::string& name) {

@@ -10,7 +10,7 @@
 
 namespace tal::fakes {
 
-// Files in memory. An open file follows its content when it is renamed, as a handle does.
+// Files in memory. An open file follows its content when it is moved, as a handle does.
 class FakeLogStorage : public platform::LogStorage {
 public:
     std::string folder = "C:\\Kiosk";
@@ -21,6 +21,8 @@ public:
     std::set<std::string> directories{"C:\\Kiosk", "C:\\Users\\kiosk\\AppData\\Local"};
     // The next this many writes fail.
     int failingWrites = 0;
+    // The next this many moves fail.
+    int failingMoves = 0;
     // Runs after a write and before the size is read: another process's turn.
     std::function<void()> afterWrite;
 
@@ -28,14 +30,13 @@ public:
     std::string text(const std::string& path) const;
     bool exists(const std::string& path) const { return files_.contains(path); }
     void put(const std::string& path, std::string content);
-    // Renames a file by its name, as another process would.
-    void rename(const std::string& from, const std::string& to);
     int opens() const { return opens_; }
 
     std::string programFolder() override { return folder; }
     std::string environmentVariable(const std::string& name) override;
     bool createDirectory(const std::string& path) override;
     std::unique_ptr<platform::AppendFile> openForAppend(const std::string& path) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
 
 private:
     class File;

@@ -91,18 +91,31 @@ TEST_F(EventLogTest, TheLineThatReachesOneMegabyteRotatesTheFile) {
     EXPECT_EQ(storage.text(beside), prefix + "y\r\n");
 }
 
-TEST_F(EventLogTest, ARotationThatAnotherProcessDidFirstLeavesItsFilesAlone) {
+TEST_F(EventLogTest, ARotationThatFindsTheFileRotatedAlreadyCarriesOn) {
     storage.put(beside, std::string(EventLog::rotationSize, 'a'));
-    // The other process rotates between this write and its size check, then starts a new file.
+    // Someone moves the full file away between this line and its size check.
     storage.afterWrite = [this] {
         storage.afterWrite = nullptr;
-        storage.rename(beside, beside + ".1");
-        storage.put(beside, "newer\r\n");
+        storage.moveFile(beside, beside + ".1");
     };
     log.write("x");
-    EXPECT_EQ(storage.text(beside), "newer\r\n");
+    log.write("y");
     EXPECT_EQ(storage.text(beside + ".1").size(),
               EventLog::rotationSize + (prefix + "x\r\n").size());
+    EXPECT_EQ(storage.text(beside), prefix + "y\r\n");
+    EXPECT_EQ(log.dropped(), 0U);
+}
+
+TEST_F(EventLogTest, ARotationThatFailsIsTriedAgainAfterTheNextLine) {
+    storage.put(beside, std::string(EventLog::rotationSize, 'a'));
+    // A reader holds the file without sharing deletion: the rename fails once.
+    storage.failingMoves = 1;
+    log.write("x");
+    EXPECT_FALSE(storage.exists(beside + ".1"));
+    log.write("y");
+    EXPECT_EQ(storage.text(beside + ".1").size(),
+              EventLog::rotationSize + 2 * (prefix + "x\r\n").size());
+    EXPECT_FALSE(storage.exists(beside));
 }
 
 }  // namespace
