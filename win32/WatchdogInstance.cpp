@@ -3,10 +3,16 @@
 namespace tal::win32 {
 
 std::optional<WatchdogInstance> WatchdogInstance::claim() {
-    UniqueHandle mutex(::CreateMutexW(nullptr, TRUE, mutexName));
-    if (!mutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    // Owned only when this call created it; an existing one is just opened.
+    HANDLE created = ::CreateMutexW(nullptr, TRUE, mutexName);
+    if (created == nullptr) {
         return std::nullopt;
     }
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(created);
+        return std::nullopt;
+    }
+    UniqueOwnedMutex mutex(created);
     // Auto-reset: one request wakes the watchdog once.
     UniqueHandle stopEvent(::CreateEventW(nullptr, FALSE, FALSE, stopEventName));
     if (!stopEvent) {

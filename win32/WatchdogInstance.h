@@ -9,6 +9,15 @@
 
 namespace tal::win32 {
 
+namespace detail {
+// A mutex that this thread owns: given up, then closed.
+inline void ReleaseAndClose(HANDLE mutex) {
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
+}
+}  // namespace detail
+using UniqueOwnedMutex = UniqueAny<HANDLE, &detail::ReleaseAndClose>;
+
 // The one watchdog of this session: a named mutex that it holds for its whole life, and the
 // named event through which `talwatch.exe /stop` asks it to stop. Both live in the session's
 // namespace, so every signed-in user has a watchdog of their own.
@@ -17,16 +26,17 @@ public:
     static constexpr const wchar_t* mutexName = L"Local\\TAL.talwatch";
     static constexpr const wchar_t* stopEventName = L"Local\\TAL.talwatch.stop";
 
-    // Nothing when another watchdog of this session holds the mutex.
+    // Nothing when another watchdog of this session holds the mutex. Use it from one thread: the
+    // mutex belongs to the thread that claimed it.
     static std::optional<WatchdogInstance> claim();
 
     HANDLE stopEvent() const { return stopEvent_.get(); }
 
 private:
-    WatchdogInstance(UniqueHandle mutex, UniqueHandle stopEvent)
+    WatchdogInstance(UniqueOwnedMutex mutex, UniqueHandle stopEvent)
         : mutex_(std::move(mutex)), stopEvent_(std::move(stopEvent)) {}
 
-    UniqueHandle mutex_;
+    UniqueOwnedMutex mutex_;
     UniqueHandle stopEvent_;
 };
 
