@@ -105,10 +105,12 @@ TEST_P(VersionResourceTest, CarriesTheProjectVersionAndItsNames) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, VersionResourceTest,
                          testing::Values(Program{TAL_KIOSK_EXE, "TAL.exe", "TAL キオスク"},
-                                         Program{TAL_SETTAL_EXE, "settal.exe", "TAL 設定ツール"}),
+                                         Program{TAL_SETTAL_EXE, "settal.exe", "TAL 設定ツール"},
+                                         Program{TAL_WATCHDOG_EXE, "talwatch.exe",
+                                                 "TAL 監視プログラム"}),
                          [](const testing::TestParamInfo<Program>& info) {
-                             return info.index == 0 ? std::string("Kiosk")
-                                                    : std::string("SettingsTool");
+                             const char* names[] = {"Kiosk", "SettingsTool", "Watchdog"};
+                             return std::string(names[info.index]);
                          });
 
 }  // namespace
