@@ -26,9 +26,12 @@ inline constexpr Setting ToolBar{"ToolBar", "on", "off"};
 inline constexpr Setting InitButton{"InitButton", "off", "on"};
 inline constexpr Setting InitButtonX{"InitButtonX", "0", {}};
 inline constexpr Setting InitButtonY{"InitButtonY", "0", {}};
+// Read by the watchdog, talwatch.exe.
+inline constexpr Setting HangSeconds{"HangSeconds", "30", {}};
 
-inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart, TaskBar,     TaskBarHide,
-                                ContextMenu, ToolBar,        InitButton,  InitButtonX, InitButtonY};
+inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart, TaskBar,
+                                TaskBarHide, ContextMenu,    ToolBar,     InitButton,
+                                InitButtonX, InitButtonY,    HangSeconds};
 }  // namespace settings
 
 }  // namespace tal
