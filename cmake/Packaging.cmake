@@ -1,11 +1,11 @@
-# The package an operator deploys: TAL-<version>-win64.zip with both programs, the sample
+# The package an operator deploys: TAL-<version>-win64.zip with the three programs, the sample
 # settings file and the operator guide. `cpack` in the windows build folder makes it.
 set(TAL_SAMPLE_SETTINGS ${PROJECT_BINARY_DIR}/generated/TAL.ini)
 # Windows line ends for Notepad; the file has no @ references, so the text is copied unchanged.
 configure_file(${PROJECT_SOURCE_DIR}/resources/TAL.ini ${TAL_SAMPLE_SETTINGS} @ONLY
                NEWLINE_STYLE CRLF)
 
-install(TARGETS TAL settal RUNTIME DESTINATION .)
+install(TARGETS TAL settal talwatch RUNTIME DESTINATION .)
 install(FILES ${TAL_SAMPLE_SETTINGS} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/operator-guide.md
               ${PROJECT_SOURCE_DIR}/docs/operator-guide.en.md

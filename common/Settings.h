@@ -47,6 +47,7 @@ inline constexpr Setting AllowedSites{"AllowedSites", "", {}};
 inline constexpr Setting Printing{"Printing", "off", {}, SettingKind::flag};
 inline constexpr Setting KeyLock{"KeyLock", "off", {}, SettingKind::flag};
 inline constexpr Setting TaskManager{"TaskManager", "on", {}, SettingKind::flag};
+// Read by the watchdog, talwatch.exe.
 inline constexpr Setting HangSeconds{"HangSeconds", "30", {}, SettingKind::seconds};
 
 inline constexpr std::array all{

@@ -30,6 +30,7 @@ Kiosk::Kiosk(const KioskPorts& ports, KioskView& view)
 
 void Kiosk::start() {
     if (ports_.desktop.findWindow(std::nullopt, std::string(foreignProgramTitle)) != 0) {
+        refused_ = true;
         view_.close();
         return;
     }

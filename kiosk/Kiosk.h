@@ -44,6 +44,8 @@ public:
     Kiosk(const KioskPorts& ports, KioskView& view);
 
     void start();
+    // start() found the window of the program the kiosk must not run beside and closed the kiosk.
+    bool refusedToStart() const { return refused_; }
     // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
     // start-up that is still in its wait ends there.
     void onClosed() { closed_ = true; }
@@ -85,6 +87,7 @@ private:
     bool resetPending_ = false;
     bool inTick_ = false;
     bool closed_ = false;
+    bool refused_ = false;
 };
 
 }  // namespace tal

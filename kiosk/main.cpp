@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "common/ExitCodes.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
 #include "kiosk/ui/MainWindow.h"
@@ -91,6 +92,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     };
 
     kiosk.start();
+    // The watchdog tells this apart from a crash and tries again later.
+    if (kiosk.refusedToStart()) {
+        return tal::exit_code::kioskRefused;
+    }
     window.show();
     return RunMessageLoop(window);
 }

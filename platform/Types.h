@@ -8,5 +8,7 @@ namespace tal::platform {
 using WindowHandle = std::uintptr_t;
 // A window's system menu, as GetSystemMenu hands it out; owned by its window.
 using MenuHandle = std::uintptr_t;
+// A kernel object (a process, an event), owned by the object that hands it out.
+using ObjectHandle = std::uintptr_t;
 
 }  // namespace tal::platform

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -26,12 +27,16 @@ struct NumberField {
     std::string_view label;
     int minimum;
     int maximum;
+    // The watchdog reads whole seconds only.
+    bool whole;
 };
 
 constexpr std::array numberFields{
-    NumberField{AdvancedText::idleReset, settings::IdleReset, "無操作リセット(秒)", 0, 86400},
-    NumberField{AdvancedText::idleWarning, settings::IdleWarning, "予告(秒)", 0, 86400},
-    NumberField{AdvancedText::hangSeconds, settings::HangSeconds, "応答なしの判定(秒)", 10, 86400},
+    NumberField{AdvancedText::idleReset, settings::IdleReset, "無操作リセット(秒)", 0, 86400,
+                false},
+    NumberField{AdvancedText::idleWarning, settings::IdleWarning, "予告(秒)", 0, 86400, false},
+    NumberField{AdvancedText::hangSeconds, settings::HangSeconds, "応答なしの判定(秒)", 10, 3600,
+                true},
 };
 
 // A check box, the word it saves when checked and the one when not.
@@ -158,9 +163,12 @@ void AdvancedSettingsForm::saveAndClose() {
         }
         const std::string text = Trimmed(view_.text(field.control));
         const std::optional<double> number = NumericValue(text);
-        if (!number || *number < field.minimum || *number > field.maximum) {
+        const bool fraction = number && *number != std::floor(*number);
+        if (!number || *number < field.minimum || *number > field.maximum ||
+            (field.whole && (fraction || text.find('.') != std::string::npos))) {
             showError(std::string(field.label) + "は " + std::to_string(field.minimum) + " から " +
-                      std::to_string(field.maximum) + " までの数値で入力してください。");
+                      std::to_string(field.maximum) +
+                      (field.whole ? " までの整数" : " までの数値") + "で入力してください。");
             view_.setFocus(field.control);
             return;
         }

@@ -26,6 +26,7 @@ package_check() {
   local -A expected=(
     ["$name/TAL.exe"]="$build/bin/TAL.exe"
     ["$name/settal.exe"]="$build/bin/settal.exe"
+    ["$name/talwatch.exe"]="$build/bin/talwatch.exe"
     ["$name/TAL.ini"]="$build/generated/TAL.ini"
     ["$name/docs/operator-guide.md"]="$root/docs/operator-guide.md"
     ["$name/docs/operator-guide.en.md"]="$root/docs/operator-guide.en.md"

@@ -78,7 +78,7 @@ TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
 constexpr const char* idleMessage =
     "無操作リセット(秒)は 0 から 86400 までの数値で入力してください。";
 constexpr const char* hangMessage =
-    "応答なしの判定(秒)は 10 から 86400 までの数値で入力してください。";
+    "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedNumberTest,
@@ -89,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
                     RefusedCase{AdvancedText::idleWarning, "nan",
                                 "予告(秒)は 0 から 86400 までの数値で入力してください。"},
-                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage}));
+                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
+                    RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
+                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage}));
 
 TEST_F(AdvancedSettingsTest, AFailedWriteIsReportedWithThePathAndTheDialogStays) {
     advanced.load();

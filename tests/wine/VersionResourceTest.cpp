@@ -103,12 +103,15 @@ TEST_P(VersionResourceTest, CarriesTheProjectVersionAndItsNames) {
     EXPECT_EQ(block.text(*table, L"OriginalFilename"), program.fileName);
 }
 
+constexpr const char* programNames[] = {"Kiosk", "SettingsTool", "Watchdog"};
+
 INSTANTIATE_TEST_SUITE_P(Programs, VersionResourceTest,
                          testing::Values(Program{TAL_KIOSK_EXE, "TAL.exe", "TAL キオスク"},
-                                         Program{TAL_SETTAL_EXE, "settal.exe", "TAL 設定ツール"}),
+                                         Program{TAL_SETTAL_EXE, "settal.exe", "TAL 設定ツール"},
+                                         Program{TAL_WATCHDOG_EXE, "talwatch.exe",
+                                                 "TAL 監視プログラム"}),
                          [](const testing::TestParamInfo<Program>& info) {
-                             return info.index == 0 ? std::string("Kiosk")
-                                                    : std::string("SettingsTool");
+                             return std::string(programNames[info.index]);
                          });
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tal::exit_code {
+
+// The kiosk did not start because the program it must not run beside has a window open: try
+// again later. Distinct from anything a crash or the C runtime's abort (3) returns.
+inline constexpr int kioskRefused = 75;
+
+// talwatch.exe
+inline constexpr int watchdogStopped = 0;
+inline constexpr int watchdogAlreadyRunning = 1;
+// The last attempt to start TAL.exe failed (the file is missing, say).
+inline constexpr int watchdogCannotStartKiosk = 2;
+
+// What the watchdog gives a kiosk that it ends with TerminateProcess.
+inline constexpr unsigned kioskTerminated = 0xDEAD;
+
+}  // namespace tal::exit_code

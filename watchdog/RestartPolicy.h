@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+
+namespace tal::watchdog {
+
+// Why the kiosk needs starting again.
+enum class EndReason {
+    ended,       // it ended of itself: a crash, killed, closed
+    hung,        // the watchdog ended it because its window stopped answering
+    refused,     // it declined to start (its own exit code says so)
+    notStarted,  // the start itself failed
+};
+
+struct RestartDelay {
+    std::uint64_t milliseconds = 0;
+    // The delay is a back-off after starts that piled up or failed.
+    bool backOff = false;
+};
+
+// When to start the kiosk again. Times are milliseconds of one steady clock.
+class RestartPolicy {
+public:
+    static constexpr std::uint64_t pileUpWindow = 60'000;
+    // More starts than this within the window make the watchdog back off.
+    static constexpr std::size_t pileUpStarts = 5;
+    static constexpr std::uint64_t firstBackOff = 30'000;
+    static constexpr std::uint64_t longestBackOff = 600'000;
+    // A kiosk that ran this long ends any back-off.
+    static constexpr std::uint64_t goodRun = 600'000;
+    static constexpr std::uint64_t refusalDelay = 60'000;
+
+    void recordStart(std::uint64_t now);
+    // `ranFor`: how long the kiosk ran before it ended (0 when it did not start).
+    RestartDelay afterEnd(std::uint64_t now, EndReason reason, std::uint64_t ranFor);
+
+    // The back-off that the next pile-up or failure would wait; 0 while none is in force.
+    std::uint64_t currentBackOff() const { return backOff_; }
+
+private:
+    RestartDelay backOff();
+
+    std::deque<std::uint64_t> starts_;
+    std::uint64_t backOff_ = 0;
+};
+
+}  // namespace tal::watchdog

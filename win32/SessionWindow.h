@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <optional>
+
+#include "platform/WatchdogSignals.h"
+#include "win32/UniqueHandle.h"
+
+namespace tal::win32 {
+
+// A hidden top-level window without a title, which only the session's end messages are for: the
+// system sends those to top-level windows alone. Without a title the kiosk's window guard never
+// closes it.
+class SessionWindow {
+public:
+    static constexpr const wchar_t* className = L"TALWatchSession";
+
+    explicit SessionWindow(HINSTANCE instance);
+    SessionWindow(const SessionWindow&) = delete;
+    SessionWindow& operator=(const SessionWindow&) = delete;
+
+    HWND handle() const { return window_.get(); }
+    // The oldest session event not yet taken.
+    std::optional<platform::Wake> takeEvent();
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    std::deque<platform::Wake> events_;
+    UniqueWindow window_;
+};
+
+}  // namespace tal::win32
