@@ -5,6 +5,7 @@
 
 #include "common/NumberText.h"
 #include "settings_tool/ui/DialogLayout.h"
+#include "win32/Dpi.h"
 #include "win32/TextConversion.h"
 
 namespace tal::settings_dialog {
@@ -89,7 +90,7 @@ void DialogControls::layOut(HWND dialog, UINT dpi) {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE));
     RECT frame{0, 0, Pixels(clientWidthTwips, dpi), Pixels(clientHeightTwips, dpi)};
-    ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    win32::AdjustWindowRectForDpi(frame, style, exStyle, dpi);
     ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 

@@ -5,6 +5,7 @@
 
 #include "settings_tool/ui/ControlIds.h"
 #include "settings_tool/ui/DialogLayout.h"
+#include "win32/Dpi.h"
 #include "win32/TextConversion.h"
 
 namespace tal::settings_dialog {
@@ -76,7 +77,7 @@ SettingsDialog::SettingsDialog(HINSTANCE instance) {
     }
     window_.reset(window);
     controls_.create(window, instance);
-    controls_.layOut(window, ::GetDpiForWindow(window));
+    controls_.layOut(window, win32::WindowDpi(window));
 }
 
 SettingsDialog::~SettingsDialog() = default;
