@@ -108,14 +108,18 @@ void MainWindow::setTimerEnabled(bool enabled) {
 }
 
 void MainWindow::applyTimer() {
-    if (handle() == nullptr) {
+    // SetTimer starts the count again: arming it on every request would keep a page that takes the
+    // focus often from ever seeing a tick.
+    const std::uint32_t wanted = timerEnabled_ ? timerInterval_ : 0;
+    if (handle() == nullptr || wanted == armedInterval_) {
         return;
     }
-    if (timerEnabled_ && timerInterval_ > 0) {
-        ::SetTimer(handle(), timerId, timerInterval_, nullptr);
+    if (wanted > 0) {
+        ::SetTimer(handle(), timerId, wanted, nullptr);
     } else {
         ::KillTimer(handle(), timerId);
     }
+    armedInterval_ = wanted;
 }
 
 void MainWindow::showReturnButton() {
@@ -139,6 +143,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_DESTROY:
             ::KillTimer(window, timerId);
+            armedInterval_ = 0;
             if (onUnload) {
                 onUnload();
             }

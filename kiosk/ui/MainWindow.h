@@ -61,6 +61,8 @@ private:
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;
+    // The interval the system's timer runs with, 0 while it is off.
+    std::uint32_t armedInterval_ = 0;
 };
 
 }  // namespace tal::kiosk_ui
