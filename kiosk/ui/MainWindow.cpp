@@ -144,6 +144,8 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_DESTROY:
             ::KillTimer(window, timerId);
             armedInterval_ = 0;
+            // The control goes while the window it lives in is still there.
+            browser_.destroy();
             if (onUnload) {
                 onUnload();
             }

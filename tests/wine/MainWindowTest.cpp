@@ -102,6 +102,16 @@ TEST_F(MainWindowTest, FocusTakenMoreOftenThanTheIntervalDoesNotHoldBackTheTick)
     EXPECT_GE(ticks, 1) << "a page that takes the focus five times a second";
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    window.navigate("about:blank");
+    ASSERT_TRUE(test_support::WaitFor(
+        [&] { return window.browser().locationUrl() == L"about:blank"; }, 5s));
+    ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(window.isUnloaded());
+    EXPECT_EQ(window.browser().locationUrl(), L"") << "the control is closed with its window";
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     int unloads = 0;
