@@ -90,6 +90,15 @@ LRESULT ReturnButtonWindow::handleMessage(HWND window, UINT message, WPARAM wPar
                 onClick();
             }
             return 0;
+        case WM_ACTIVATE:
+            // The keyboard belongs to the button, so that Space presses it.
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                ::SetFocus(button_);
+            }
+            return 0;
+        case WM_SETFOCUS:
+            ::SetFocus(button_);
+            return 0;
         case WM_SYSCOMMAND:
             // Without Close in the system menu the system refuses these itself; not every
             // platform does, so the window refuses them too.

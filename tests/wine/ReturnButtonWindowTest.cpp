@@ -33,6 +33,20 @@ TEST(ReturnButtonWindowTest, TheButtonUsesTheBoldTwelvePointJapaneseFont) {
     EXPECT_EQ(win32::WideToUtf8(font.lfFaceName), "ＭＳ Ｐゴシック");
 }
 
+TEST(ReturnButtonWindowTest, OnceActivatedSpacePressesTheButton) {
+    kiosk_ui::ReturnButtonWindow window(::GetModuleHandleW(nullptr));
+    int presses = 0;
+    window.onClick = [&] { ++presses; };
+    ::ShowWindow(window.window(), SW_SHOW);
+    ::SetForegroundWindow(window.window());
+    test_support::PumpFor(std::chrono::milliseconds(100));
+
+    HWND focus = ::GetFocus();
+    ::SendMessageW(focus, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    ::SendMessageW(focus, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001U));
+    EXPECT_EQ(presses, 1);
+}
+
 TEST(ReturnButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTick) {
     ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
     {
