@@ -99,6 +99,12 @@ LRESULT ReturnButtonWindow::handleMessage(HWND window, UINT message, WPARAM wPar
         case WM_SETFOCUS:
             ::SetFocus(button_);
             return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            moveTo(suggested->left, suggested->top);
+            applyDpi(HIWORD(wParam));
+            return 0;
+        }
         case WM_SYSCOMMAND:
             // Without Close in the system menu the system refuses these itself; not every
             // platform does, so the window refuses them too.
