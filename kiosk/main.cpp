@@ -60,8 +60,21 @@ public:
     int run() {
         kiosk_.start();
         window_.show();
+        // Under Wine the button window, shown during start-up, stays hidden beneath the
+        // full-screen window that reaches the screen after it, although it is above it in the
+        // z-order; shown again once the start-up's messages are handled, it is drawn on top.
+        bool buttonShownAgain = !buttonWindow_;
         MSG message{};
-        while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        for (;;) {
+            if (!buttonShownAgain && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+                buttonShownAgain = true;
+                if (buttonWindow_) {
+                    buttonWindow_->showAgain();
+                }
+            }
+            if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+                break;
+            }
             if (window_.preTranslate(message)) {
                 continue;
             }

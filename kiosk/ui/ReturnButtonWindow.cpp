@@ -36,6 +36,11 @@ ReturnButtonWindow::~ReturnButtonWindow() {
     destroy();
 }
 
+void ReturnButtonWindow::showAgain() {
+    ::ShowWindow(window(), SW_HIDE);
+    ::ShowWindow(window(), SW_SHOWNOACTIVATE);
+}
+
 void ReturnButtonWindow::applyDpi(UINT dpi) {
     dpi_ = dpi;
     RECT frame{0, 0, win32::TwipsToPixels(clientWidth, dpi),

@@ -24,6 +24,9 @@ public:
     ReturnButtonWindow& operator=(const ReturnButtonWindow&) = delete;
 
     HWND window() const { return Window::handle(); }
+    // Shows the window again, without activating it, once a window shown later covers the screen:
+    // Wine draws windows in the order they were shown, whatever their z-order.
+    void showAgain();
     // Runs when the button is pressed.
     std::function<void()> onClick;
 
