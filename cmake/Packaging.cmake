@@ -20,3 +20,7 @@ set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
 include(CPack)
+
+# The Group Policy templates travel in the ZIP as they do in the MSI.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/policy/ DESTINATION policy)
+
