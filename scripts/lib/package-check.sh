@@ -1,6 +1,6 @@
 # Sourced by scripts/test. Builds the operator's ZIP package in a configured windows build folder
 # and checks it: exactly the expected files, each the same bytes as the one that was built and
-# tested.
+# tested. (The build itself makes the MSI beside it; tests/package installs that under Wine.)
 #
 #   package_check BUILD_DIR    sets package_passed and package_failed
 
