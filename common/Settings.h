@@ -26,12 +26,22 @@ inline constexpr Setting ToolBar{"ToolBar", "on", "off"};
 inline constexpr Setting InitButton{"InitButton", "off", "on"};
 inline constexpr Setting InitButtonX{"InitButtonX", "0", {}};
 inline constexpr Setting InitButtonY{"InitButtonY", "0", {}};
-// Read by the watchdog, talwatch.exe.
+inline constexpr Setting ClearSession{"ClearSession", "off", {}};
+inline constexpr Setting IdleReset{"IdleReset", "0", {}};
+inline constexpr Setting IdleWarning{"IdleWarning", "10", {}};
+inline constexpr Setting BrowserMode{"BrowserMode", "edge", {}};
+inline constexpr Setting NewWindows{"NewWindows", "same", {}};
+inline constexpr Setting AllowedSites{"AllowedSites", "", {}};
+inline constexpr Setting Printing{"Printing", "off", {}};
+inline constexpr Setting KeyLock{"KeyLock", "off", {}};
+inline constexpr Setting TaskManager{"TaskManager", "on", {}};
+// Read by the watchdog talwatch; the kiosk's column holds its default all the same.
 inline constexpr Setting HangSeconds{"HangSeconds", "30", {}};
 
-inline constexpr std::array all{StartPage,   TimeToShutdown, WaitToStart, TaskBar,
-                                TaskBarHide, ContextMenu,    ToolBar,     InitButton,
-                                InitButtonX, InitButtonY,    HangSeconds};
+inline constexpr std::array all{
+    StartPage,  TimeToShutdown, WaitToStart, TaskBar,      TaskBarHide, ContextMenu, ToolBar,
+    InitButton, InitButtonX,    InitButtonY, ClearSession, IdleReset,   IdleWarning, BrowserMode,
+    NewWindows, AllowedSites,   Printing,    KeyLock,      TaskManager, HangSeconds};
 }  // namespace settings
 
 }  // namespace tal
