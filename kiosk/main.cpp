@@ -3,13 +3,16 @@
 #include <ole2.h>
 #include <windows.h>
 
-#include <memory>
+#include <cstdint>
+#include <optional>
 
 #include "common/ExitCodes.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
+#include "win32/Failure.h"
+#include "win32/FailureReport.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32MessageBoxes.h"
@@ -26,76 +29,100 @@ namespace {
 // The browser control needs OLE on this thread for the program's whole life.
 class OleSession {
 public:
-    OleSession() : initialized_(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (initialized_) {
-            ::OleUninitialize();
+    OleSession() {
+        if (const HRESULT result = ::OleInitialize(nullptr); FAILED(result)) {
+            throw tal::win32::Failure("OLE を初期化できませんでした。",
+                                      static_cast<std::uint32_t>(result));
         }
     }
+    ~OleSession() { ::OleUninitialize(); }
     OleSession(const OleSession&) = delete;
     OleSession& operator=(const OleSession&) = delete;
-
-private:
-    bool initialized_;
 };
 
-int RunMessageLoop(tal::kiosk_ui::MainWindow& window) {
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.preTranslate(message)) {
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+// The program's parts, declared so that each outlives everything that calls into it: the logic
+// outlives the windows' callbacks, which the windows clear before they go, and OLE outlives the
+// browser control.
+class KioskProgram {
+public:
+    explicit KioskProgram(HINSTANCE instance)
+        : instance_(instance),
+          window_(instance),
+          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
+                                 screenSaver_, shutdown_, messageBoxes_},
+                 window_) {
+        messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
+        window_.onTimer = [this] { kiosk_.tick(); };
+        window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
+        window_.onShowReturnButton = [this] { showReturnButton(); };
+        // The button window goes with the main window: the program ends when the kiosk closes.
+        window_.onUnload = [this] {
+            kiosk_.onClosed();
+            button_.reset();
+            buttonWindow_.reset();
+        };
     }
-    return static_cast<int>(message.wParam);
-}
+
+    int run() {
+        kiosk_.start();
+        // The watchdog tells this apart from a crash and tries again later.
+        if (kiosk_.refusedToStart()) {
+            return tal::exit_code::kioskRefused;
+        }
+        window_.show();
+        // Under Wine the button window, shown during start-up, stays hidden beneath the
+        // full-screen window that reaches the screen after it, although it is above it in the
+        // z-order; shown again once the start-up's messages are handled, it is drawn on top.
+        bool buttonShownAgain = !buttonWindow_;
+        MSG message{};
+        for (;;) {
+            if (!buttonShownAgain && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+                buttonShownAgain = true;
+                if (buttonWindow_) {
+                    buttonWindow_->showAgain();
+                }
+            }
+            if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+                break;
+            }
+            if (window_.preTranslate(message)) {
+                continue;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        return static_cast<int>(message.wParam);
+    }
+
+private:
+    void showReturnButton() {
+        buttonWindow_.emplace(instance_);
+        button_.emplace(tal::ReturnButtonPorts{profile_, process_, desktop_, menu_}, *buttonWindow_,
+                        [this] { kiosk_.requestReset(); });
+        buttonWindow_->onClick = [this] { button_->press(); };
+        button_->show();
+    }
+
+    HINSTANCE instance_;
+    OleSession ole_;
+    tal::win32::Win32ProfileFile profile_;
+    tal::win32::Win32Registry registry_;
+    tal::win32::Win32Desktop desktop_;
+    tal::win32::Win32Clock clock_;
+    tal::win32::Win32MessagePump pump_;
+    tal::win32::Win32Process process_;
+    tal::win32::Win32ScreenSaver screenSaver_;
+    tal::win32::Win32SystemShutdown shutdown_;
+    tal::win32::Win32MessageBoxes messageBoxes_;
+    tal::win32::Win32SystemMenu menu_;
+    tal::kiosk_ui::MainWindow window_;
+    tal::Kiosk kiosk_;
+    std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
+    std::optional<tal::ReturnButton> button_;
+};
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const OleSession ole;
-    tal::win32::Win32ProfileFile profile;
-    tal::win32::Win32Registry registry;
-    tal::win32::Win32Desktop desktop;
-    tal::win32::Win32Clock clock;
-    tal::win32::Win32MessagePump pump;
-    tal::win32::Win32Process process;
-    tal::win32::Win32ScreenSaver screenSaver;
-    tal::win32::Win32SystemShutdown shutdown;
-    tal::win32::Win32MessageBoxes messageBoxes;
-
-    tal::kiosk_ui::MainWindow window(instance);
-    messageBoxes.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window.handle()));
-    tal::Kiosk kiosk(tal::KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver,
-                                     shutdown, messageBoxes},
-                     window);
-    window.onTimer = [&kiosk] { kiosk.tick(); };
-    window.browser().onFocus = [&kiosk] { kiosk.onBrowserFocus(); };
-
-    tal::win32::Win32SystemMenu menu;
-    std::unique_ptr<tal::kiosk_ui::ReturnButtonWindow> buttonWindow;
-    std::unique_ptr<tal::ReturnButton> button;
-    window.onShowReturnButton = [&] {
-        buttonWindow = std::make_unique<tal::kiosk_ui::ReturnButtonWindow>(instance);
-        button = std::make_unique<tal::ReturnButton>(
-            tal::ReturnButtonPorts{profile, process, desktop, menu}, *buttonWindow,
-            [&kiosk] { kiosk.requestReset(); });
-        buttonWindow->onClick = [&button] { button->press(); };
-        button->show();
-    };
-    // The button window goes with the main window: the program ends when the kiosk closes.
-    window.onUnload = [&] {
-        kiosk.onClosed();
-        button.reset();
-        buttonWindow.reset();
-    };
-
-    kiosk.start();
-    // The watchdog tells this apart from a crash and tries again later.
-    if (kiosk.refusedToStart()) {
-        return tal::exit_code::kioskRefused;
-    }
-    window.show();
-    return RunMessageLoop(window);
+    return tal::win32::RunReportingFailures([instance] { return KioskProgram(instance).run(); });
 }

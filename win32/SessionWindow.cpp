@@ -1,19 +1,15 @@
 #include "win32/SessionWindow.h"
 
-#include "win32/WindowClass.h"
-
 namespace tal::win32 {
 
 SessionWindow::SessionWindow(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &ObjectWindowProcedure<SessionWindow>;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = className;
-    // A second window in the same process finds the class registered already.
-    ::RegisterClassExW(&windowClass);
-    window_.reset(::CreateWindowExW(0, className, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    instance, this));
+    create({{className, COLOR_WINDOW},
+            0,
+            WS_POPUP,
+            L"",
+            false,
+            "監視用のウィンドウを作成できませんでした。"},
+           instance);
 }
 
 std::optional<platform::Wake> SessionWindow::takeEvent() {

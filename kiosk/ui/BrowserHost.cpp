@@ -1,5 +1,9 @@
 #include "kiosk/ui/BrowserHost.h"
 
+#include <cstdint>
+#include <string_view>
+
+#include "win32/Failure.h"
 #include "win32/UniqueHandle.h"
 
 namespace tal::kiosk_ui {
@@ -14,30 +18,26 @@ BrowserHost::~BrowserHost() {
     destroy();
 }
 
-HRESULT BrowserHost::create(HWND parent) {
+void BrowserHost::create(HWND parent) {
     parent_ = parent;
     ::GetClientRect(parent, &rect_);
-    HRESULT result = ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_PPV_ARGS(object_.GetAddressOf()));
-    if (FAILED(result)) {
-        return result;
-    }
-    result = object_->SetClientSite(static_cast<IOleClientSite*>(this));
-    if (SUCCEEDED(result)) {
-        ::OleSetContainedObject(object_.Get(), TRUE);
-        result = object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                                 static_cast<IOleClientSite*>(this), 0, parent, &rect_);
-    }
-    if (SUCCEEDED(result)) {
-        result = object_.As(&browser_);
-    }
-    if (SUCCEEDED(result)) {
-        result = object_.As(&inPlace_);
-    }
-    if (FAILED(result)) {
-        destroy();
-    }
-    return result;
+    const auto check = [this](HRESULT result, std::string_view whatFailed) {
+        if (FAILED(result)) {
+            destroy();
+            throw win32::Failure(whatFailed, static_cast<std::uint32_t>(result));
+        }
+    };
+    check(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_PPV_ARGS(object_.GetAddressOf())),
+          "ブラウザーを作成できませんでした。");
+    check(object_->SetClientSite(static_cast<IOleClientSite*>(this)),
+          "ブラウザーを組み込めませんでした。");
+    ::OleSetContainedObject(object_.Get(), TRUE);
+    check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
+                          parent, &rect_),
+          "ブラウザーを表示できませんでした。");
+    check(object_.As(&browser_), "ブラウザーを操作できませんでした。");
+    check(object_.As(&inPlace_), "ブラウザーを操作できませんでした。");
 }
 
 void BrowserHost::destroy() {

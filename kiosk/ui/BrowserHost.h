@@ -23,9 +23,10 @@ public:
     BrowserHost(const BrowserHost&) = delete;
     BrowserHost& operator=(const BrowserHost&) = delete;
 
-    // Creates the control in `parent` and activates it in place.
-    HRESULT create(HWND parent);
-    // Deactivates and releases the control; the host can then go.
+    // Creates the control in `parent` and activates it in place. Throws a win32::Failure naming the
+    // step that failed and its HRESULT.
+    void create(HWND parent);
+    // Deactivates, closes and releases the control, while `parent` still exists.
     void destroy();
 
     void setRect(const RECT& rect);

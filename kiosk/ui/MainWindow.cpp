@@ -2,43 +2,13 @@
 
 #include "win32/Dpi.h"
 #include "win32/TextConversion.h"
-#include "win32/WindowClass.h"
 
 namespace tal::kiosk_ui {
 
 namespace {
 
-constexpr wchar_t mainClass[] = L"TAL.Kiosk";
-constexpr wchar_t ownerClass[] = L"TAL.Owner";
 constexpr UINT_PTR timerId = 1;
 constexpr int programIcon = 1;
-
-LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterClasses(HINSTANCE instance) {
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = &win32::ObjectWindowProcedure<MainWindow>;
-    main.hInstance = instance;
-    main.hIcon = static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(programIcon), IMAGE_ICON, 32, 32, 0));
-    main.hIconSm = static_cast<HICON>(
-        ::LoadImageW(instance, MAKEINTRESOURCEW(programIcon), IMAGE_ICON, 16, 16, 0));
-    main.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    main.lpszClassName = mainClass;
-    ::RegisterClassExW(&main);
-
-    WNDCLASSEXW owner{};
-    owner.cbSize = sizeof owner;
-    owner.lpfnWndProc = &OwnerProcedure;
-    owner.hInstance = instance;
-    owner.hIcon = main.hIcon;
-    owner.lpszClassName = ownerClass;
-    ::RegisterClassExW(&owner);
-}
 
 }  // namespace
 
@@ -60,52 +30,51 @@ void MainWindow::TwipsRect::set(Geometry property, float twips) {
 }
 
 MainWindow::MainWindow(HINSTANCE instance) {
-    RegisterClasses(instance);
-    // An owned window has no taskbar button; the owner itself is never shown and has no title.
-    owner_ = ::CreateWindowExW(0, ownerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                               nullptr);
-    window_ = ::CreateWindowExW(0, mainClass, L"Varnolt", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                                owner_, nullptr, instance, this);
-    browser_.create(window_);
+    // Owned by a hidden window: no taskbar button.
+    create({{L"TAL.Kiosk", COLOR_WINDOW, programIcon},
+            0,
+            WS_POPUP | WS_CLIPCHILDREN,
+            L"Varnolt",
+            true,
+            "メインウィンドウを作成できませんでした。"},
+           instance);
+    browser_.create(handle());
 }
 
 MainWindow::~MainWindow() {
-    if (window_ != nullptr) {
-        ::DestroyWindow(window_);
-    }
-    browser_.destroy();
-    if (owner_ != nullptr) {
-        ::DestroyWindow(owner_);
-    }
+    // The logic behind the callbacks may already be gone.
+    onTimer = nullptr;
+    onUnload = nullptr;
+    onShowReturnButton = nullptr;
+    browser_.onFocus = nullptr;
+    destroy();
 }
 
 void MainWindow::show() {
-    if (window_ != nullptr) {
-        ::ShowWindow(window_, SW_SHOW);
+    if (handle() != nullptr) {
+        ::ShowWindow(handle(), SW_SHOW);
     }
 }
 
 bool MainWindow::preTranslate(MSG& message) {
-    return window_ != nullptr && ::IsChild(window_, message.hwnd) &&
+    return handle() != nullptr && ::IsChild(handle(), message.hwnd) &&
            browser_.translateAccelerator(message);
 }
 
 void MainWindow::close() {
-    if (window_ != nullptr) {
-        ::DestroyWindow(window_);
-    }
+    destroy();
 }
 
 float MainWindow::screenWidth() {
-    return win32::PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), win32::WindowDpi(window_));
+    return win32::PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), win32::WindowDpi(handle()));
 }
 
 float MainWindow::screenHeight() {
-    return win32::PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), win32::WindowDpi(window_));
+    return win32::PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), win32::WindowDpi(handle()));
 }
 
 RECT MainWindow::pixels(const TwipsRect& rect) const {
-    const UINT dpi = win32::WindowDpi(window_);
+    const UINT dpi = win32::WindowDpi(handle());
     const int left = win32::TwipsToPixels(rect.left, dpi);
     const int top = win32::TwipsToPixels(rect.top, dpi);
     return {left, top, left + win32::TwipsToPixels(rect.width, dpi),
@@ -115,7 +84,7 @@ RECT MainWindow::pixels(const TwipsRect& rect) const {
 void MainWindow::setWindowGeometry(Geometry property, float twips) {
     form_.set(property, twips);
     const RECT rect = pixels(form_);
-    ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left,
+    ::SetWindowPos(handle(), nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -139,14 +108,18 @@ void MainWindow::setTimerEnabled(bool enabled) {
 }
 
 void MainWindow::applyTimer() {
-    if (window_ == nullptr) {
+    // SetTimer starts the count again: arming it on every request would keep a page that takes the
+    // focus often from ever seeing a tick.
+    const std::uint32_t wanted = timerEnabled_ ? timerInterval_ : 0;
+    if (handle() == nullptr || wanted == armedInterval_) {
         return;
     }
-    if (timerEnabled_ && timerInterval_ > 0) {
-        ::SetTimer(window_, timerId, timerInterval_, nullptr);
+    if (wanted > 0) {
+        ::SetTimer(handle(), timerId, wanted, nullptr);
     } else {
-        ::KillTimer(window_, timerId);
+        ::KillTimer(handle(), timerId);
     }
+    armedInterval_ = wanted;
 }
 
 void MainWindow::showReturnButton() {
@@ -170,7 +143,9 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_DESTROY:
             ::KillTimer(window, timerId);
-            window_ = nullptr;
+            armedInterval_ = 0;
+            // The control goes while the window it lives in is still there.
+            browser_.destroy();
             if (onUnload) {
                 onUnload();
             }

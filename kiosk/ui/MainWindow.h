@@ -3,25 +3,25 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 
 #include "kiosk/KioskView.h"
 #include "kiosk/ui/BrowserHost.h"
+#include "win32/Window.h"
 
 namespace tal::kiosk_ui {
 
 // The kiosk's main window "Varnolt": borderless, without a taskbar button, holding the browser
-// control; and its timer.
-class MainWindow : public KioskView {
+// control; and its timer. Construction throws a win32::Failure when the window or the browser
+// control cannot be created.
+class MainWindow : public win32::Window<MainWindow>, public KioskView {
 public:
     explicit MainWindow(HINSTANCE instance);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND handle() const { return window_; }
     BrowserHost& browser() { return browser_; }
-    bool isUnloaded() const { return window_ == nullptr; }
+    bool isUnloaded() const { return handle() == nullptr; }
     // Shows the window after start-up.
     void show();
     // Gives keystrokes to the browser control first; true when it used them.
@@ -56,13 +56,13 @@ private:
     void applyTimer();
     RECT pixels(const TwipsRect& rect) const;
 
-    HWND owner_ = nullptr;
-    HWND window_ = nullptr;
     BrowserHost browser_;
     TwipsRect form_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;
+    // The interval the system's timer runs with, 0 while it is off.
+    std::uint32_t armedInterval_ = 0;
 };
 
 }  // namespace tal::kiosk_ui

@@ -1,5 +1,6 @@
-# Sourced by scripts/test. Builds the operator's package in a configured windows build folder and
-# checks it: exactly the expected files, each the same bytes as the one that was built and tested.
+# Sourced by scripts/test. Builds the operator's ZIP package in a configured windows build folder
+# and checks it: exactly the expected files, each the same bytes as the one that was built and
+# tested. (The build itself makes the MSI beside it; tests/package installs that under Wine.)
 #
 #   package_check BUILD_DIR    sets package_passed and package_failed
 
@@ -30,6 +31,9 @@ package_check() {
     ["$name/TAL.ini"]="$build/generated/TAL.ini"
     ["$name/docs/operator-guide.md"]="$root/docs/operator-guide.md"
     ["$name/docs/operator-guide.en.md"]="$root/docs/operator-guide.en.md"
+    ["$name/policy/TAL.admx"]="$root/policy/TAL.admx"
+    ["$name/policy/en-US/TAL.adml"]="$root/policy/en-US/TAL.adml"
+    ["$name/policy/ja-JP/TAL.adml"]="$root/policy/ja-JP/TAL.adml"
   )
   local listed wanted
   listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort)

@@ -20,7 +20,11 @@ wine_session_prepare() {
       || { echo "wine-session: cannot generate the ja_JP.UTF-8 locale" >&2; return 1; }
   fi
 
-  export LOCPATH="$WINE_SESSION_DIR/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  # The locale is for the programs this shell starts, which read LOCPATH when they start. The shell
+  # itself switches locale on these assignments but reads LOCPATH only from the environment it
+  # was started with, so its own switch fails and would print a warning; it needs no Japanese.
+  export LOCPATH="$WINE_SESSION_DIR/locale"
+  { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
   export WINEPREFIX="$WINE_SESSION_DIR/prefix" WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES='mscoree=;mshtml=;winemenubuilder.exe=;winedbg.exe=d'
   export HOME="$WINE_SESSION_DIR/home"

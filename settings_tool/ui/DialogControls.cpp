@@ -5,21 +5,18 @@
 
 #include "common/NumberText.h"
 #include "settings_tool/ui/DialogLayout.h"
+#include "win32/Dpi.h"
+#include "win32/Failure.h"
+#include "win32/Font.h"
 #include "win32/TextConversion.h"
 
 namespace tal::settings_dialog {
 
 namespace {
 
-constexpr int twipsPerInch = 1440;
 constexpr int fontPoints = 9;
-constexpr int pointsPerInch = 72;
 // The drop-down lists show this many items before they scroll.
 constexpr int visibleListItems = 12;
-
-int Pixels(int twips, UINT dpi) {
-    return ::MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
-}
 
 struct WindowKind {
     const wchar_t* className;
@@ -73,7 +70,7 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, dialog,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (created == nullptr) {
-            throw std::runtime_error("cannot create a control of the settings dialog");
+            throw win32::Failure("設定画面の項目を作成できませんでした。", ::GetLastError());
         }
         if (control.kind == ControlKind::textBox) {
             ::SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
@@ -88,21 +85,20 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
 void DialogControls::layOut(HWND dialog, UINT dpi) {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE));
-    RECT frame{0, 0, Pixels(clientWidthTwips, dpi), Pixels(clientHeightTwips, dpi)};
-    ::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    RECT frame{0, 0, win32::TwipsToPixels(clientWidthTwips, dpi),
+               win32::TwipsToPixels(clientHeightTwips, dpi)};
+    win32::AdjustWindowRectForDpi(frame, style, exStyle, dpi);
     ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    win32::UniqueFont font(::CreateFontW(
-        -::MulDiv(fontPoints, static_cast<int>(dpi), pointsPerInch), 0, 0, 0, FW_NORMAL, FALSE,
-        FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+    win32::UniqueFont font = win32::CreateUiFont(fontPoints, win32::FontWeight::normal, dpi);
     for (const ControlLayout& control : controls) {
         HWND window = ::GetDlgItem(dialog, control.id);
         ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-        const RECT box{Pixels(control.left, dpi), Pixels(control.top, dpi),
-                       Pixels(control.left + control.width, dpi),
-                       Pixels(control.top + control.height, dpi)};
+        const RECT box{win32::TwipsToPixels(control.left, dpi),
+                       win32::TwipsToPixels(control.top, dpi),
+                       win32::TwipsToPixels(control.left + control.width, dpi),
+                       win32::TwipsToPixels(control.top + control.height, dpi)};
         if (control.kind == ControlKind::comboBox) {
             SizeComboBox(window, box, (box.bottom - box.top) * (visibleListItems + 1));
         } else {

@@ -5,13 +5,13 @@
 
 #include "settings_tool/ui/ControlIds.h"
 #include "settings_tool/ui/DialogLayout.h"
+#include "win32/Dpi.h"
 #include "win32/TextConversion.h"
 
 namespace tal::settings_dialog {
 
 namespace {
 
-constexpr wchar_t className[] = L"TalSettingsDialog";
 // A fixed dialog border with a close box: no sizing frame, no minimise or maximise box.
 constexpr DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -42,48 +42,29 @@ int IdOf(CheckControl control) {
     throw std::logic_error("unknown check box");
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (::GetClassInfoExW(instance, className, &windowClass)) {
-        return;
-    }
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    if (::RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("cannot register the settings dialog's window class");
-    }
-}
-
 }  // namespace
 
 SettingsDialog::SettingsDialog(HINSTANCE instance) {
-    RegisterWindowClass(instance, &WindowProcedure);
-    owner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   instance, nullptr));
-    if (!owner_) {
-        throw std::runtime_error("cannot create the settings dialog's owner");
-    }
-    HWND window = ::CreateWindowExW(exStyle, className, win32::Utf8ToWide(caption).c_str(), style,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner_.get(), nullptr,
-                                    instance, this);
-    if (window == nullptr) {
-        throw std::runtime_error("cannot create the settings dialog");
-    }
-    window_.reset(window);
-    controls_.create(window, instance);
-    controls_.layOut(window, ::GetDpiForWindow(window));
+    const std::wstring title = win32::Utf8ToWide(caption);
+    create({{L"TalSettingsDialog", COLOR_BTNFACE, iconResource},
+            exStyle,
+            style,
+            title.c_str(),
+            true,
+            "設定画面を作成できませんでした。"},
+           instance);
+    controls_.create(handle(), instance);
+    controls_.layOut(handle(), win32::WindowDpi(handle()));
 }
 
-SettingsDialog::~SettingsDialog() = default;
+SettingsDialog::~SettingsDialog() {
+    handlers_ = {};
+    destroy();
+}
 
 void SettingsDialog::show() {
-    ::ShowWindow(window_.get(), SW_SHOWNORMAL);
-    ::SetFocus(::GetNextDlgTabItem(window_.get(), nullptr, FALSE));
+    ::ShowWindow(handle(), SW_SHOWNORMAL);
+    ::SetFocus(::GetNextDlgTabItem(handle(), nullptr, FALSE));
 }
 
 int SettingsDialog::runMessageLoop() {
@@ -93,7 +74,7 @@ int SettingsDialog::runMessageLoop() {
         if (status == -1) {
             return 1;
         }
-        if (window_ && ::IsDialogMessageW(window_.get(), &message)) {
+        if (handle() != nullptr && ::IsDialogMessageW(handle(), &message)) {
             continue;
         }
         ::TranslateMessage(&message);
@@ -127,32 +108,7 @@ void SettingsDialog::setFocus(TextControl which) {
 }
 
 void SettingsDialog::close() {
-    ::DestroyWindow(window_.get());
-}
-
-LRESULT CALLBACK SettingsDialog::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<SettingsDialog*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<SettingsDialog*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        // The window is gone: nothing is left to destroy.
-        self->window_.release();
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    // No exception may cross into the system; a handler that failed leaves the dialog as it is.
-    try {
-        return self->handleMessage(window, message, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
+    destroy();
 }
 
 LRESULT SettingsDialog::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,7 +6,7 @@
 
 #include "settings_tool/SettingsFormView.h"
 #include "settings_tool/ui/DialogControls.h"
-#include "win32/UniqueHandle.h"
+#include "win32/Window.h"
 
 namespace tal::settings_dialog {
 
@@ -17,15 +17,15 @@ struct DialogHandlers {
 };
 
 // The settings dialog's window: a fixed-size captioned window without a taskbar button, owned by
-// a hidden window of its own, created hidden with its controls.
-class SettingsDialog : public SettingsFormView {
+// a hidden window of its own, created hidden with its controls. Construction throws a
+// win32::Failure when the window cannot be created.
+class SettingsDialog : public win32::Window<SettingsDialog>, public SettingsFormView {
 public:
     explicit SettingsDialog(HINSTANCE instance);
     ~SettingsDialog() override;
     SettingsDialog(const SettingsDialog&) = delete;
     SettingsDialog& operator=(const SettingsDialog&) = delete;
 
-    HWND handle() const { return window_.get(); }
     void setHandlers(DialogHandlers handlers) { handlers_ = std::move(handlers); }
     // Shows the dialog with the keyboard focus on its first control that can take it.
     void show();
@@ -40,20 +40,16 @@ public:
     void setFocus(TextControl control) override;
     void close() override;
 
-private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
     // `window` is given because messages arrive before CreateWindowEx has returned it.
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
     void onCommand(int id, int notification);
     void onActivate(HWND window, bool active);
-    HWND control(int id) const { return ::GetDlgItem(window_.get(), id); }
+    HWND control(int id) const { return ::GetDlgItem(handle(), id); }
 
     DialogControls controls_;
     DialogHandlers handlers_;
-    // Keeps the dialog off the taskbar.
-    win32::UniqueWindow owner_;
-    win32::UniqueWindow window_;
     // Where the focus goes back to when the dialog is activated again.
     HWND lastFocus_ = nullptr;
 };

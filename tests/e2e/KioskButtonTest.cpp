@@ -1,8 +1,11 @@
 // The return-to-start button window of a running TAL.exe, pressed and pushed from outside.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +80,34 @@ int Pixels(int twips) {
     return ::MulDiv(twips, Dpi(), 1440);
 }
 
+// Whether the screen shows something of `window` where it stands, rather than the blank kiosk:
+// a window can be stacked above another and yet not be drawn there. Read as the screenshots read
+// the screen.
+bool IsDrawn(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ::SelectObject(memory, previous);
+    BITMAPINFOHEADER header{sizeof header, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    const COLORREF blank = ::GetSysColor(COLOR_WINDOW);
+    const std::uint32_t blankPixel =
+        (GetRValue(blank) << 16) | (GetGValue(blank) << 8) | GetBValue(blank);
+    return std::any_of(pixels.begin(), pixels.end(),
+                       [&](std::uint32_t pixel) { return (pixel & 0xFFFFFF) != blankPixel; });
+}
+
 void Press(HWND buttonWindow) {
     DWORD_PTR result = 0;
     ::SendMessageTimeoutW(::GetDlgItem(buttonWindow, kiosk_ui::buttonId), BM_CLICK, 0, 0,
@@ -111,6 +142,8 @@ TEST(KioskButtonTest, AppearsTopmostWhereStoredAndAPressStoresItAndResetsTheKios
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(::GetWindow(window, GW_OWNER), nullptr);
     EXPECT_TRUE(IsAbove(window, main)) << "above the full-screen window";
+    EXPECT_TRUE(test_support::WaitFor([&] { return IsDrawn(window); }, 5s))
+        << "drawn above the full-screen window, too";
 
     HWND button = ::GetDlgItem(window, kiosk_ui::buttonId);
     EXPECT_EQ(test_support::WindowText(button), "はじめに戻る");
@@ -123,12 +156,17 @@ TEST(KioskButtonTest, AppearsTopmostWhereStoredAndAPressStoresItAndResetsTheKios
     const test_support::WindowHost foreign(TAL_WINDOW_HOST_EXE, folder, "foreign",
                                            "TalForeignEditor|Foreign|1");
     ASSERT_TRUE(foreign.waitUntilReady());
-    // Without a window manager Wine draws windows in the order they were shown, not in its own
-    // z-order; showing the button window again draws it where the system stacks it.
-    ::ShowWindow(window, SW_HIDE);
-    ::ShowWindow(window, SW_SHOWNA);
-    test_support::PumpFor(300ms);
-    test_support::SaveScreenshot("kiosk-button");
+    HWND foreignWindow = ::FindWindowA("TalForeignEditor", "Foreign");
+    EXPECT_TRUE(test_support::WaitFor([&] { return IsDrawn(foreignWindow); }, 5s));
+    // The part of the screen with the button window and the foreign window.
+    RECT foreignRect{};
+    ::GetWindowRect(foreignWindow, &foreignRect);
+    RECT shown{};
+    ::UnionRect(&shown, &rect, &foreignRect);
+    ::InflateRect(&shown, 40, 40);
+    const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    ::IntersectRect(&shown, &shown, &screen);
+    test_support::SaveScreenshot("kiosk-button", shown);
 
     Press(window);
     EXPECT_EQ(Stored(kiosk.program().settingsPath(), "InitButtonX"), "3000");

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <string>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "common/ExitCodes.h"
@@ -124,6 +125,29 @@ TEST_F(KioskStartTest, TheStartUpWaitDelaysTheWindow) {
     KioskDriver kiosk(&settings);
     ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
     EXPECT_GE(std::chrono::steady_clock::now() - started, 2500ms);
+}
+
+TEST(KioskStartFailureTest, WithoutTheBrowserControlOneErrorBoxSaysSoAndTheKioskFails) {
+    // Wine's overrides for one program, by its file name: this copy cannot load the browser
+    // control's library, so the control's class cannot be created.
+    const std::string name = "TAL-without-browser.exe";
+    const std::string overrides = "Software\\Wine\\AppDefaults\\" + name + "\\DllOverrides";
+    test_support::WriteUserValue(overrides, "ieframe", REG_SZ, {0});
+    const std::string settings = "[CONFIG]\r\nStartPage=about:blank\r\n";
+    test_support::ProgramUnderTest kiosk(test_support::WindowsPathOf(TAL_KIOSK_EXE), &settings,
+                                         name);
+    kiosk.start();
+
+    HWND box = kiosk.waitForWindow("エラー", 20s);
+    test_support::DeleteUserValue(overrides, "ieframe");
+    ASSERT_NE(box, nullptr) << "an error box titled エラー";
+    const std::string text = test_support::WindowText(::GetDlgItem(box, 0xFFFF));
+    EXPECT_THAT(text, testing::MatchesRegex(
+                          "ブラウザーを作成できませんでした。\\(0x\\w\\w\\w\\w\\w\\w\\w\\w\\)"));
+    EXPECT_EQ(kiosk.findWindow(test_support::kioskTitle), nullptr) << "no blank screen";
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(kiosk.hasExited(10s)) << "no second box";
+    EXPECT_NE(kiosk.exitCode(), 0U);
 }
 
 }  // namespace

@@ -11,9 +11,10 @@
 
 namespace tal::test_support {
 
-ProgramUnderTest::ProgramUnderTest(const std::string& executable, const std::string* settings) {
+ProgramUnderTest::ProgramUnderTest(const std::string& executable, const std::string* settings,
+                                   const std::string& fileName) {
     const std::size_t slash = executable.find_last_of("\\/");
-    executable_ = folder_.file(executable.substr(slash + 1));
+    executable_ = folder_.file(fileName.empty() ? executable.substr(slash + 1) : fileName);
     if (!::CopyFileA(executable.c_str(), executable_.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + executable);
     }
@@ -107,17 +108,21 @@ std::string WindowText(HWND window) {
 }
 
 void SaveScreenshot(const std::string& name) {
+    SaveScreenshot(name, {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+}
+
+void SaveScreenshot(const std::string& name, const RECT& part) {
     const char* folder = std::getenv("TAL_SCREENSHOT_DIR");
     if (folder == nullptr) {
         return;
     }
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    const int width = part.right - part.left;
+    const int height = part.bottom - part.top;
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ::BitBlt(memory, 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
     ::SelectObject(memory, previous);
 
     BITMAPINFOHEADER header{};

@@ -15,8 +15,9 @@ namespace tal::test_support {
 class ProgramUnderTest {
 public:
     // `executable`: the built program (ANSI path); `settings`: the bytes of TAL.ini, or nothing
-    // for no settings file.
-    ProgramUnderTest(const std::string& executable, const std::string* settings);
+    // for no settings file; `fileName`: the copy's name where it differs from the program's.
+    ProgramUnderTest(const std::string& executable, const std::string* settings,
+                     const std::string& fileName = {});
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -46,9 +47,10 @@ private:
 // drive Z:.
 std::string WindowsPathOf(const std::string& linuxPath);
 
-// Saves the whole screen as a bitmap file (for a person to look at) in the folder that
-// TAL_SCREENSHOT_DIR names; does nothing without it.
+// Saves the screen, or the part of it given, as a bitmap file (for a person to look at) in the
+// folder that TAL_SCREENSHOT_DIR names; does nothing without it.
 void SaveScreenshot(const std::string& name);
+void SaveScreenshot(const std::string& name, const RECT& part);
 
 // The text of a window or control, as UTF-8.
 std::string WindowText(HWND window);

@@ -86,6 +86,32 @@ TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
     EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 1; }, 2500ms));
 }
 
+TEST_F(MainWindowTest, FocusTakenMoreOftenThanTheIntervalDoesNotHoldBackTheTick) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    Kiosk form(platform(), window);
+    int ticks = 0;
+    window.onTimer = [&] { ++ticks; };
+    window.browser().onFocus = [&] { form.onBrowserFocus(); };
+    window.setTimerInterval(1000);
+
+    IOleControlSite* site = &window.browser();
+    for (int focus = 0; focus < 13 && ticks == 0; ++focus) {
+        site->OnFocus(TRUE);
+        test_support::PumpFor(200ms);
+    }
+    EXPECT_GE(ticks, 1) << "a page that takes the focus five times a second";
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    window.navigate("about:blank");
+    ASSERT_TRUE(test_support::WaitFor(
+        [&] { return window.browser().locationUrl() == L"about:blank"; }, 5s));
+    ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(window.isUnloaded());
+    EXPECT_EQ(window.browser().locationUrl(), L"") << "the control is closed with its window";
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     int unloads = 0;
