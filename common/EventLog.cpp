@@ -17,7 +17,7 @@ EventLog::EventLog(platform::LogStorage& storage, platform::Calendar& calendar,
                    std::string_view program)
     : storage_(storage), calendar_(calendar), program_(program) {}
 
-void EventLog::write(std::string_view event, std::initializer_list<LogField> fields) noexcept {
+void EventLog::write(std::string_view event, std::span<const LogField> fields) noexcept {
     try {
         const std::string line =
             FormatLogLine(calendar_.localNow(), program_, event, fields, dropped_);

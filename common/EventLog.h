@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,7 +29,10 @@ public:
 
     EventLog(platform::LogStorage& storage, platform::Calendar& calendar, std::string_view program);
 
-    void write(std::string_view event, std::initializer_list<LogField> fields = {}) noexcept;
+    void write(std::string_view event, std::initializer_list<LogField> fields = {}) noexcept {
+        write(event, std::span<const LogField>(fields.begin(), fields.size()));
+    }
+    void write(std::string_view event, std::span<const LogField> fields) noexcept;
 
     // Lines lost since the last one written.
     std::uint64_t dropped() const { return dropped_; }

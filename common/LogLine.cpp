@@ -145,7 +145,7 @@ std::string LogName(std::string_view name) {
 }
 
 std::string FormatLogLine(const platform::LocalDateTime& time, std::string_view program,
-                          std::string_view event, std::initializer_list<LogField> fields,
+                          std::string_view event, std::span<const LogField> fields,
                           std::uint64_t dropped) {
     std::string line = FormatLogTime(time);
     line += ' ';

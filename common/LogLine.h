@@ -2,7 +2,7 @@
 
 #include <concepts>
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,7 +38,7 @@ std::string LogName(std::string_view name);
 // One whole line, CR LF included: time, program, event, the fields, and `dropped=N` when earlier
 // lines were lost.
 std::string FormatLogLine(const platform::LocalDateTime& time, std::string_view program,
-                          std::string_view event, std::initializer_list<LogField> fields,
+                          std::string_view event, std::span<const LogField> fields,
                           std::uint64_t dropped);
 
 }  // namespace tal

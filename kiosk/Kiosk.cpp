@@ -1,5 +1,7 @@
 #include "kiosk/Kiosk.h"
 
+#include <vector>
+
 #include "common/Flags.h"
 #include "common/NumberText.h"
 #include "common/PolicyStore.h"
@@ -25,8 +27,11 @@ std::string Read(const SettingsFile& settings, const Setting& setting) {
 
 }  // namespace
 
-Kiosk::Kiosk(const KioskPorts& ports, KioskView& view)
-    : ports_(ports), view_(view), windowGuard_(ports.desktop, ports.process.processId()) {}
+Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
+    : ports_(ports),
+      view_(view),
+      windowGuard_(ports.desktop, ports.process.processId()),
+      version_(version) {}
 
 void Kiosk::start() {
     if (ports_.desktop.findWindow(std::nullopt, std::string(foreignProgramTitle)) != 0) {
@@ -46,6 +51,9 @@ void Kiosk::start() {
     startPage_ = Read(settings, settings::StartPage);
     powerOffTime_ = Read(settings, settings::TimeToShutdown);
     readSessionSettings(settings);
+    pageRules_.emplace(settings, startPage_);
+    locksSystemKeys_ = FlagIs(Read(settings, settings::KeyLock), flagOn);
+    logStart(settings);
     windowGuard_.takeSnapshot();
     coverScreen();
     if (clearSession_) {
@@ -88,6 +96,14 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
         SecondsSettingMilliseconds(Read(settings, settings::IdleWarning))
             .value_or(*SecondsSettingMilliseconds(settings::IdleWarning.kioskDefault));
     idle_ = IdleMonitor(resetAfter, warning);
+}
+
+void Kiosk::logStart(const SettingsFile& settings) {
+    std::vector<LogField> fields{{"version", version_}};
+    for (const Setting& setting : settings::all) {
+        fields.emplace_back(setting.key, Read(settings, setting));
+    }
+    ports_.log.write("start", fields);
 }
 
 void Kiosk::coverScreen() {
@@ -136,8 +152,7 @@ void Kiosk::tick() {
     } tickEnd{inTick_};
 
     if (IsPowerOffTime(ports_.clock.localTime(), powerOffTime_)) {
-        power_off::ShutdownSystem(power_off::powerOffFlags, ports_.shutdown, ports_.process,
-                                  ports_.messageBoxes);
+        powerOff();
     }
     if (ports_.screenSaver.isRunning()) {
         resetPending_ = true;
@@ -148,6 +163,15 @@ void Kiosk::tick() {
         return;
     }
     watchInactivity();
+}
+
+void Kiosk::powerOff() {
+    // Written before the call: a power-off that works ends every process at once.
+    ports_.log.write("poweroff", {{"time", powerOffTime_}});
+    if (!power_off::ShutdownSystem(power_off::powerOffFlags, ports_.shutdown, ports_.process,
+                                   ports_.messageBoxes)) {
+        ports_.log.write("poweroff-failed", {{"error", ports_.shutdown.lastError()}});
+    }
 }
 
 void Kiosk::watchInactivity() {
@@ -199,6 +223,11 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     view_.navigate(startPage_);
     idle_.resetDone(ports_.input.inputTimes());
     report.milliseconds = ports_.clock.tickCount() - started;
+    ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
+                               {"closed", report.windowsClosed},
+                               {"wiped", report.cacheEntriesDeleted},
+                               {"left", report.cacheEntriesLeft},
+                               {"ms", report.milliseconds}});
     return report;
 }
 

@@ -3,8 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include <optional>
+#include <string_view>
+
+#include "common/EventLog.h"
 #include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
+#include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
 #include "platform/Clock.h"
@@ -36,16 +41,22 @@ struct KioskPorts {
     platform::MessageBoxes& messageBoxes;
     platform::InternetSession& session;
     platform::UserInput& input;
+    EventLog& log;
 };
 
 // The kiosk's main window: start-up, the supervision tick and the reset request.
 class Kiosk {
 public:
-    Kiosk(const KioskPorts& ports, KioskView& view);
+    // `version` is the program's, for the log.
+    Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version = {});
 
     void start();
     // start() found the window of the program the kiosk must not run beside and closed the kiosk.
     bool refusedToStart() const { return refused_; }
+    // What the kiosk lets a page do, known once start-up has read the settings.
+    const PageRules* pageRules() const { return pageRules_ ? &*pageRules_ : nullptr; }
+    // Whether the system keys that leave the kiosk are to be swallowed.
+    bool locksSystemKeys() const { return locksSystemKeys_; }
     // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
     // start-up that is still in its wait ends there.
     void onClosed() { closed_ = true; }
@@ -72,6 +83,8 @@ public:
 private:
     void applyLockdown(const SettingsFile& settings);
     void readSessionSettings(const SettingsFile& settings);
+    void logStart(const SettingsFile& settings);
+    void powerOff();
     void coverScreen();
     void watchInactivity();
     void hideIdleWarning();
@@ -88,6 +101,9 @@ private:
     bool inTick_ = false;
     bool closed_ = false;
     bool refused_ = false;
+    std::string version_;
+    std::optional<PageRules> pageRules_;
+    bool locksSystemKeys_ = false;
 };
 
 }  // namespace tal

@@ -2,10 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace tal {
 
 enum class ResetTrigger { button, screenSaver, inactivity, startupWipe };
+
+// The trigger as the log names it.
+std::string_view TriggerName(ResetTrigger trigger);
 
 // What one reset did.
 struct ResetReport {

@@ -5,16 +5,26 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
+#include "Version.h"
+#include "common/EventLog.h"
 #include "common/ExitCodes.h"
+#include "kiosk/BrowserMode.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
+#include "kiosk/ui/BrowserFeatures.h"
+#include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
+#include "win32/TextConversion.h"
+#include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32InternetSession.h"
+#include "win32/Win32LogStorage.h"
 #include "win32/Win32MessageBoxes.h"
 #include "win32/Win32MessagePump.h"
 #include "win32/Win32Process.h"
@@ -23,6 +33,7 @@
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32UserInput.h"
 
 namespace {
 
@@ -45,15 +56,25 @@ public:
 // browser control.
 class KioskProgram {
 public:
-    explicit KioskProgram(HINSTANCE instance)
+    KioskProgram(HINSTANCE instance, tal::EventLog& log)
         : instance_(instance),
+          log_(log),
+          modernRendering_(PrepareBrowser(profile_, registry_, process_)),
           window_(instance),
           kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
-                                 screenSaver_, shutdown_, messageBoxes_},
-                 window_) {
+                                 screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
+                 window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.onTimer = [this] { kiosk_.tick(); };
+        window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
+        window_.browser().guard().onNewWindow = [this](const std::wstring& address) {
+            if (const tal::PageRules* rules = kiosk_.pageRules()) {
+                if (auto target = rules->newWindowTarget(tal::win32::WideToAnsi(address))) {
+                    window_.navigateLater(tal::win32::AnsiToWide(*target));
+                }
+            }
+        };
         window_.onShowReturnButton = [this] { showReturnButton(); };
         // The button window goes with the main window: the program ends when the kiosk closes.
         window_.onUnload = [this] {
@@ -68,6 +89,13 @@ public:
         // The watchdog tells this apart from a crash and tries again later.
         if (kiosk_.refusedToStart()) {
             return tal::exit_code::kioskRefused;
+        }
+        window_.browser().guard().setRules(kiosk_.pageRules());
+        if (kiosk_.locksSystemKeys()) {
+            keyLock_.emplace();
+            if (!keyLock_->installed()) {
+                log_.write("keylock-failed", {{"error", ::GetLastError()}});
+            }
         }
         window_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
@@ -95,15 +123,26 @@ public:
     }
 
 private:
+    // Before the browser control is created, which reads how to render once per process.
+    static bool PrepareBrowser(tal::platform::ProfileFile& profile,
+                               tal::platform::Registry& registry, tal::platform::Process& process) {
+        const bool modern = tal::PrepareBrowserMode(profile, registry, process);
+        if (modern) {
+            tal::kiosk_ui::EnableBrowserProcessFeatures();
+        }
+        return modern;
+    }
+
     void showReturnButton() {
         buttonWindow_.emplace(instance_);
         button_.emplace(tal::ReturnButtonPorts{profile_, process_, desktop_, menu_}, *buttonWindow_,
-                        [this] { kiosk_.requestReset(); });
+                        [this] { kiosk_.reset(tal::ResetTrigger::button); });
         buttonWindow_->onClick = [this] { button_->press(); };
         button_->show();
     }
 
     HINSTANCE instance_;
+    tal::EventLog& log_;
     OleSession ole_;
     tal::win32::Win32ProfileFile profile_;
     tal::win32::Win32Registry registry_;
@@ -115,8 +154,12 @@ private:
     tal::win32::Win32SystemShutdown shutdown_;
     tal::win32::Win32MessageBoxes messageBoxes_;
     tal::win32::Win32SystemMenu menu_;
+    tal::win32::Win32InternetSession session_;
+    tal::win32::Win32UserInput input_;
+    bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
+    std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;
 };
@@ -124,5 +167,14 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return tal::win32::RunReportingFailures([instance] { return KioskProgram(instance).run(); });
+    tal::win32::Win32LogStorage logStorage;
+    tal::win32::Win32Calendar calendar;
+    tal::EventLog log(logStorage, calendar, "TAL");
+    const int code =
+        tal::win32::RunReportingFailures([&] { return KioskProgram(instance, log).run(); },
+                                         [&log](const std::string& text) {
+                                             log.write("error", {{"message", text}});
+                                         });
+    log.write("exit", {{"code", code}});
+    return code;
 }

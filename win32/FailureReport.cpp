@@ -30,16 +30,26 @@ void ShowErrorBox(const std::string& text) noexcept {
 
 }  // namespace
 
-int RunReportingFailures(const std::function<int()>& body) noexcept {
+int RunReportingFailures(const std::function<int()>& body,
+                         const std::function<void(const std::string& text)>& record) noexcept {
+    std::string text;
     try {
         return body();
     } catch (const Failure& failure) {
-        ShowErrorBox(failure.what());
+        text = failure.what();
     } catch (const std::exception& exception) {
-        ShowErrorBox(std::string(unexpected) + "(" + exception.what() + ")");
+        text = std::string(unexpected) + "(" + exception.what() + ")";
     } catch (...) {
-        ShowErrorBox(unexpected);
+        text = unexpected;
     }
+    try {
+        if (record) {
+            record(text);
+        }
+    } catch (...) {
+        // The box matters more than the record of it.
+    }
+    ShowErrorBox(text);
     return 1;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace tal::win32 {
 
-// Runs a program's body and returns its exit code. An exception that escapes the body is shown in
-// one error box titled "エラー" and the program's exit code is then 1.
-int RunReportingFailures(const std::function<int()>& body) noexcept;
+// Runs a program's body and returns its exit code. An exception that escapes the body is handed
+// to `record` (for the event log), then shown in one error box titled "エラー", and the program's
+// exit code is then 1.
+int RunReportingFailures(const std::function<int()>& body,
+                         const std::function<void(const std::string& text)>& record = {}) noexcept;
 
 }  // namespace tal::win32

@@ -38,9 +38,31 @@ void BrowserHost::create(HWND parent) {
           "ブラウザーを表示できませんでした。");
     check(object_.As(&browser_), "ブラウザーを操作できませんでした。");
     check(object_.As(&inPlace_), "ブラウザーを操作できませんでした。");
+    check(object_.As(&identity_), "ブラウザーを操作できませんでした。");
+    guard_.setTopFrame(identity_.Get());
+    listenToEvents();
+}
+
+void BrowserHost::listenToEvents() {
+    // Without its events the control still shows pages; only new windows and navigations go
+    // unchecked, as with a control that has no such events.
+    Microsoft::WRL::ComPtr<IConnectionPointContainer> container;
+    if (FAILED(object_.As(&container)) ||
+        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.GetAddressOf()))) {
+        return;
+    }
+    if (FAILED(events_->Advise(static_cast<IDispatch*>(&guard_), &eventCookie_))) {
+        events_.Reset();
+    }
 }
 
 void BrowserHost::destroy() {
+    if (events_) {
+        events_->Unadvise(eventCookie_);
+        events_.Reset();
+    }
+    guard_.setTopFrame(nullptr);
+    identity_.Reset();
     activeObject_.Reset();
     if (inPlace_) {
         inPlace_->InPlaceDeactivate();
@@ -99,6 +121,16 @@ STDMETHODIMP BrowserHost::QueryInterface(REFIID riid, void** object) {
         *object = static_cast<IOleInPlaceFrame*>(this);
     } else if (riid == IID_IOleControlSite) {
         *object = static_cast<IOleControlSite*>(this);
+    } else if (riid == IID_IDocHostUIHandler) {
+        *object = static_cast<IDocHostUIHandler*>(&guard_);
+    } else if (riid == IID_IServiceProvider) {
+        *object = static_cast<IServiceProvider*>(&guard_);
+    } else if (riid == downloadManagerId) {
+        *object = static_cast<IDownloadManager*>(&guard_);
+    } else if (riid == DIID_DWebBrowserEvents2) {
+        // Only under the events' own name: the control asks its site for IDispatch for ambient
+        // properties, which the guard does not answer.
+        *object = static_cast<IDispatch*>(&guard_);
     } else {
         *object = nullptr;
         return E_NOINTERFACE;

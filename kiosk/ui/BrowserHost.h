@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include "kiosk/ui/PageGuard.h"
+
 #include <functional>
 #include <string>
 
@@ -18,7 +20,7 @@ class BrowserHost final : public IOleClientSite,
                           public IOleInPlaceFrame,
                           public IOleControlSite {
 public:
-    BrowserHost() = default;
+    BrowserHost() : guard_(*static_cast<IOleClientSite*>(this)) {}
     ~BrowserHost();
     BrowserHost(const BrowserHost&) = delete;
     BrowserHost& operator=(const BrowserHost&) = delete;
@@ -38,6 +40,8 @@ public:
 
     // Runs when the control receives the input focus.
     std::function<void()> onFocus;
+    // What refuses the page's ways out of the kiosk; it outlives every control this host holds.
+    PageGuard& guard() { return guard_; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
@@ -92,6 +96,12 @@ public:
     STDMETHODIMP ShowPropertyFrame() override;
 
 private:
+    void listenToEvents();
+
+    PageGuard guard_;
+    DWORD eventCookie_ = 0;
+    Microsoft::WRL::ComPtr<IConnectionPoint> events_;
+    Microsoft::WRL::ComPtr<IUnknown> identity_;
     HWND parent_ = nullptr;
     RECT rect_{};
     ULONG references_ = 0;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "win32/UniqueHandle.h"
+#include "win32/Window.h"
 
 namespace tal::kiosk_ui {
 
@@ -16,15 +17,16 @@ inline constexpr int continueButtonId = 202;
 
 // The warning before an inactivity reset: a topmost, untitled window in the middle of the screen
 // with the message, the seconds left and a button to go on. Untitled, so that the window guard
-// spares it; refuses to be closed, so that only input or the button take it away.
-class IdleWarningWindow {
+// spares it; refuses to be closed, so that only input or the button take it away. Construction
+// throws a win32::Failure when the window cannot be created.
+class IdleWarningWindow : public win32::Window<IdleWarningWindow> {
 public:
     explicit IdleWarningWindow(HINSTANCE instance);
     ~IdleWarningWindow();
     IdleWarningWindow(const IdleWarningWindow&) = delete;
     IdleWarningWindow& operator=(const IdleWarningWindow&) = delete;
 
-    HWND window() const { return window_; }
+    HWND window() const { return handle(); }
     // Shows the window, or updates its countdown, without taking the focus from the page.
     void show(std::uint32_t secondsLeft);
     void hide();
@@ -37,7 +39,6 @@ public:
 private:
     void layOut(UINT dpi);
 
-    HWND window_ = nullptr;
     win32::UniqueFont messageFont_;
     win32::UniqueFont buttonFont_;
 };

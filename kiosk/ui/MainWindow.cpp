@@ -1,5 +1,7 @@
 #include "kiosk/ui/MainWindow.h"
 
+#include <utility>
+
 #include "win32/Dpi.h"
 #include "win32/TextConversion.h"
 
@@ -8,6 +10,8 @@ namespace tal::kiosk_ui {
 namespace {
 
 constexpr UINT_PTR timerId = 1;
+// Posted to itself by navigateLater.
+constexpr UINT navigateLaterMessage = WM_APP + 1;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -29,7 +33,7 @@ void MainWindow::TwipsRect::set(Geometry property, float twips) {
     }
 }
 
-MainWindow::MainWindow(HINSTANCE instance) {
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     // Owned by a hidden window: no taskbar button.
     create({{L"TAL.Kiosk", COLOR_WINDOW, programIcon},
             0,
@@ -46,7 +50,10 @@ MainWindow::~MainWindow() {
     onTimer = nullptr;
     onUnload = nullptr;
     onShowReturnButton = nullptr;
+    onContinueSession = nullptr;
     browser_.onFocus = nullptr;
+    browser_.guard().onNewWindow = nullptr;
+    idleWarning_.reset();
     destroy();
 }
 
@@ -122,6 +129,41 @@ void MainWindow::applyTimer() {
     armedInterval_ = wanted;
 }
 
+void MainWindow::navigateLater(const std::wstring& url) {
+    pendingNavigation_ = url;
+    ::PostMessageW(handle(), navigateLaterMessage, 0, 0);
+}
+
+void MainWindow::replaceBrowser() {
+    browser_.destroy();
+    try {
+        browser_.create(handle());
+    } catch (...) {
+        // A kiosk without a browser is of no use: it ends, and the watchdog starts a new one.
+        destroy();
+        throw;
+    }
+    browser_.setRect(pixels(browserRect_));
+}
+
+void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {
+    if (!idleWarning_) {
+        idleWarning_.emplace(instance_);
+        idleWarning_->onContinue = [this] {
+            if (onContinueSession) {
+                onContinueSession();
+            }
+        };
+    }
+    idleWarning_->show(secondsLeft);
+}
+
+void MainWindow::hideIdleWarning() {
+    if (idleWarning_) {
+        idleWarning_->hide();
+    }
+}
+
 void MainWindow::showReturnButton() {
     if (onShowReturnButton) {
         onShowReturnButton();
@@ -135,6 +177,11 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 onTimer();
             }
             return 0;
+        case navigateLaterMessage:
+            if (!pendingNavigation_.empty()) {
+                browser_.navigate(std::exchange(pendingNavigation_, std::wstring()));
+            }
+            return 0;
         case WM_SETFOCUS:
             // Keyboard input belongs to the browser control.
             if (HWND child = ::GetWindow(window, GW_CHILD)) {
@@ -146,6 +193,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             armedInterval_ = 0;
             // The control goes while the window it lives in is still there.
             browser_.destroy();
+            idleWarning_.reset();
             if (onUnload) {
                 onUnload();
             }

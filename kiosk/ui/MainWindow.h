@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "kiosk/KioskView.h"
 #include "kiosk/ui/BrowserHost.h"
+#include "kiosk/ui/IdleWarningWindow.h"
 #include "win32/Window.h"
 
 namespace tal::kiosk_ui {
@@ -27,10 +30,16 @@ public:
     // Gives keystrokes to the browser control first; true when it used them.
     bool preTranslate(MSG& message);
 
+    // Navigates once the current message is handled: for addresses that reach the kiosk from
+    // inside one of the control's own calls.
+    void navigateLater(const std::wstring& url);
+
     std::function<void()> onTimer;
     std::function<void()> onUnload;
     // Creates the return-to-start button window.
     std::function<void()> onShowReturnButton;
+    // The visitor pressed "続ける" on the inactivity warning.
+    std::function<void()> onContinueSession;
 
     void close() override;
     float screenWidth() override;
@@ -41,6 +50,9 @@ public:
     void setTimerInterval(std::uint32_t milliseconds) override;
     void setTimerEnabled(bool enabled) override;
     void showReturnButton() override;
+    void replaceBrowser() override;
+    void showIdleWarning(std::uint32_t secondsLeft) override;
+    void hideIdleWarning() override;
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -56,7 +68,10 @@ private:
     void applyTimer();
     RECT pixels(const TwipsRect& rect) const;
 
+    HINSTANCE instance_;
     BrowserHost browser_;
+    std::optional<IdleWarningWindow> idleWarning_;
+    std::wstring pendingNavigation_;
     TwipsRect form_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;

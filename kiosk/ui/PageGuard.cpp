@@ -10,10 +10,6 @@ namespace tal::kiosk_ui {
 
 namespace {
 
-// The service under which the control looks for a download manager.
-constexpr GUID downloadManagerService = {
-    0x988934a4, 0x064b, 0x11d3, {0xbb, 0x80, 0x00, 0x10, 0x4b, 0x35, 0xe7, 0xf9}};
-
 // Argument `index` of an event, counted as the event declares them (the array is reversed).
 VARIANT* Argument(DISPPARAMS& parameters, UINT index) {
     if (index >= parameters.cArgs) {
@@ -148,7 +144,7 @@ STDMETHODIMP PageGuard::QueryService(REFGUID service, REFIID riid, void** object
         return E_POINTER;
     }
     *object = nullptr;
-    if (service == downloadManagerService && riid == IID_IDownloadManager) {
+    if (service == downloadManagerId && riid == downloadManagerId) {
         *object = static_cast<IDownloadManager*>(this);
         AddRef();
         return S_OK;

@@ -15,6 +15,11 @@ class PageRules;
 
 namespace tal::kiosk_ui {
 
+// IDownloadManager's interface identifier, which is also the service the control asks its host
+// for (the import library lacks it).
+inline constexpr GUID downloadManagerId = {
+    0x988934a4, 0x064b, 0x11d3, {0xbb, 0x80, 0x00, 0x10, 0x4b, 0x35, 0xe7, 0xf9}};
+
 // The part of the browser host that refuses a page's ways out of the kiosk: it answers the
 // control's questions to its host (context menu, keyboard shortcuts, host flags), its request
 // for a download manager, and its events (new windows, navigations, downloads). It lives inside

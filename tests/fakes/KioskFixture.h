@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
+#include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeInternetSession.h"
 #include "tests/fakes/FakeKioskView.h"
+#include "tests/fakes/FakeLogStorage.h"
 #include "tests/fakes/FakeMessageBoxes.h"
 #include "tests/fakes/FakeMessagePump.h"
 #include "tests/fakes/FakeProcess.h"
@@ -32,9 +35,12 @@ struct KioskFixture {
     FakeMessageBoxes messageBoxes{log};
     FakeInternetSession session{log};
     FakeUserInput input;
+    FakeLogStorage logStorage;
+    FakeCalendar calendar;
+    EventLog eventLog{logStorage, calendar, "TAL"};
     FakeKioskView view{log};
     Kiosk form{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                          messageBoxes, session, input},
+                          messageBoxes, session, input, eventLog},
                view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

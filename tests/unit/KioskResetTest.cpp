@@ -51,6 +51,9 @@ TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageSh
     EXPECT_LT(at("EnumWindows"), at("ReplaceBrowser"));
     EXPECT_LT(at("ReplaceBrowser"), at("EndBrowserSession"));
     EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
+    EXPECT_TRUE(logStorage.text("C:\\Kiosk\\TAL.log")
+                    .ends_with(" TAL reset trigger=button closed=1 wiped=2 left=1 ms=7\r\n"))
+        << logStorage.text("C:\\Kiosk\\TAL.log");
 }
 
 TEST_F(KioskResetTest, WithoutClearSessionTheSessionAndTheControlStay) {

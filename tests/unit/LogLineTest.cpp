@@ -66,19 +66,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 const platform::LocalDateTime someTime{2026, 12, 7, 14, 3, 22, 540};
 
+std::string Line(const platform::LocalDateTime& time, std::string_view program,
+                 std::string_view event, std::initializer_list<LogField> fields,
+                 std::uint64_t dropped) {
+    return FormatLogLine(time, program, event, {fields.begin(), fields.size()}, dropped);
+}
+
 TEST(LogLineTest, TimeProgramEventAndFieldsInOrderEndingInCrLf) {
-    EXPECT_EQ(FormatLogLine(someTime, "TAL", "reset",
-                            {{"trigger", "button"}, {"closed", 2}, {"wiped", 31U}, {"ms", -12}}, 0),
+    EXPECT_EQ(Line(someTime, "TAL", "reset",
+                   {{"trigger", "button"}, {"closed", 2}, {"wiped", 31U}, {"ms", -12}}, 0),
               "2026-12-07T14:03:22+09:00 TAL reset trigger=button closed=2 wiped=31 ms=-12\r\n");
 }
 
 TEST(LogLineTest, LostLinesAreCountedAtTheEnd) {
-    EXPECT_EQ(FormatLogLine(someTime, "talwatch", "start", {{"pid", 8}}, 3),
+    EXPECT_EQ(Line(someTime, "talwatch", "start", {{"pid", 8}}, 3),
               "2026-12-07T14:03:22+09:00 talwatch start pid=8 dropped=3\r\n");
 }
 
 TEST(LogLineTest, NamesKeepOneWordEach) {
-    EXPECT_EQ(FormatLogLine(someTime, "my prog", "kiosk start", {{"a key=", "v"}, {"", "w"}}, 0),
+    EXPECT_EQ(Line(someTime, "my prog", "kiosk start", {{"a key=", "v"}, {"", "w"}}, 0),
               "2026-12-07T14:03:22+09:00 my_prog kiosk_start a_key_=v _=w\r\n");
 }
 
