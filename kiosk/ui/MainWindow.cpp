@@ -134,6 +134,19 @@ void MainWindow::navigateLater(const std::wstring& url) {
     ::PostMessageW(handle(), navigateLaterMessage, 0, 0);
 }
 
+void MainWindow::applyPageRules(const PageRules* rules) {
+    browser_.guard().setRules(rules);
+    browser_.guard().onNewWindow = [this, rules](const std::wstring& address) {
+        if (rules == nullptr) {
+            return;
+        }
+        // Later: the control is inside its own event call.
+        if (auto target = rules->newWindowTarget(win32::WideToAnsi(address))) {
+            navigateLater(win32::AnsiToWide(*target));
+        }
+    };
+}
+
 void MainWindow::replaceBrowser() {
     browser_.destroy();
     try {
