@@ -20,7 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 using test_support::KioskDriver;
 
-// The kiosk's untitled top-level window that holds the button.
+// The kiosk's untitled, shown top-level window that holds the button.
 HWND FindButtonWindow(DWORD processId) {
     struct Search {
         DWORD processId;
@@ -31,8 +31,9 @@ HWND FindButtonWindow(DWORD processId) {
             auto& s = *reinterpret_cast<Search*>(parameter);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
+            // Visible: the window is placed before it is shown.
             if (owner == s.processId && ::GetWindowTextLengthW(window) == 0 &&
-                ::GetDlgItem(window, kiosk_ui::buttonId) != nullptr) {
+                ::IsWindowVisible(window) && ::GetDlgItem(window, kiosk_ui::buttonId) != nullptr) {
                 s.found = window;
                 return FALSE;
             }

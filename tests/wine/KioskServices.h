@@ -32,7 +32,7 @@ private:
     std::string folder_;
 };
 
-// The log goes to the same folder, not beside the test program.
+// The log goes to the same temporary folder.
 class FolderLogStorage : public win32::Win32LogStorage {
 public:
     explicit FolderLogStorage(std::string folder) : folder_(std::move(folder)) {}
