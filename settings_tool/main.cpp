@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "Version.h"
+#include "common/EventLog.h"
 #include "platform/MessageBoxes.h"
 #include "settings_tool/AdvancedSettingsForm.h"
 #include "settings_tool/SettingsForm.h"
@@ -11,7 +13,9 @@
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
 #include "win32/Win32AnsiText.h"
+#include "win32/Win32Calendar.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32LogStorage.h"
 #include "win32/Win32MessageBoxes.h"
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
@@ -65,5 +69,15 @@ int RunSettingsTool(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    return tal::win32::RunReportingFailures([instance] { return RunSettingsTool(instance); });
+    tal::win32::Win32LogStorage logStorage;
+    tal::win32::Win32Calendar calendar;
+    tal::EventLog log(logStorage, calendar, "settal");
+    log.write("start", {{"version", TAL_VERSION_TEXT}});
+    const int code =
+        tal::win32::RunReportingFailures([instance] { return RunSettingsTool(instance); },
+                                         [&log](const std::string& text) {
+                                             log.write("error", {{"message", text}});
+                                         });
+    log.write("exit", {{"code", code}});
+    return code;
 }
