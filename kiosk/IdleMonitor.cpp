@@ -31,8 +31,12 @@ std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
 IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)
     : resetAfter_(resetAfter), warning_(std::min(warning, resetAfter)) {}
 
-IdleStep IdleMonitor::step(const platform::InputTimes& times) const {
-    if (!enabled() || !baselineTaken_) {
+IdleStep IdleMonitor::step(const platform::InputTimes& times) {
+    if (!enabled()) {
+        return {};
+    }
+    if (!baselineTaken_) {
+        resetDone(times);
         return {};
     }
     const bool touched = times.lastInput != lastInputAtReset_ || continuedAt_.has_value();

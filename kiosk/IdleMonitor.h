@@ -30,7 +30,9 @@ public:
     IdleMonitor(std::uint32_t resetAfter = 0, std::uint32_t warning = 0);
 
     bool enabled() const { return resetAfter_ != 0; }
-    IdleStep step(const platform::InputTimes& times) const;
+    // The first step only notes the last input: what came before the kiosk's first tick (its own
+    // window appearing under the pointer, on some systems) belongs to no visitor.
+    IdleStep step(const platform::InputTimes& times);
     // A reset happened: the input so far belongs to the visitor who has gone.
     void resetDone(const platform::InputTimes& times);
     // The visitor answered the warning: counts as input now.

@@ -61,7 +61,6 @@ void Kiosk::start() {
         ports_.session.suppressCookiePersistence();
         reset(ResetTrigger::startupWipe);
     } else {
-        idle_.resetDone(ports_.input.inputTimes());
         view_.navigate(startPage_);
     }
     view_.setTimerInterval(tickInterval);
@@ -221,7 +220,9 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
         report.cacheEntriesLeft = wipe.left;
     }
     view_.navigate(startPage_);
-    idle_.resetDone(ports_.input.inputTimes());
+    if (!atStart) {
+        idle_.resetDone(ports_.input.inputTimes());
+    }
     report.milliseconds = ports_.clock.tickCount() - started;
     ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
                                {"closed", report.windowsClosed},

@@ -76,6 +76,12 @@ public:
             }
         };
         window_.onShowReturnButton = [this] { showReturnButton(); };
+        // Under Wine a new child window is drawn over the button window that stands above it.
+        window_.onBrowserReplaced = [this] {
+            if (buttonWindow_) {
+                buttonWindow_->showAgain();
+            }
+        };
         // The button window goes with the main window: the program ends when the kiosk closes.
         window_.onUnload = [this] {
             kiosk_.onClosed();

@@ -51,6 +51,7 @@ MainWindow::~MainWindow() {
     onUnload = nullptr;
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
+    onBrowserReplaced = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     idleWarning_.reset();
@@ -144,6 +145,9 @@ void MainWindow::replaceBrowser() {
         throw;
     }
     browser_.setRect(pixels(browserRect_));
+    if (onBrowserReplaced) {
+        onBrowserReplaced();
+    }
 }
 
 void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {

@@ -40,6 +40,8 @@ public:
     std::function<void()> onShowReturnButton;
     // The visitor pressed "続ける" on the inactivity warning.
     std::function<void()> onContinueSession;
+    // A fresh browser control stands in the window.
+    std::function<void()> onBrowserReplaced;
 
     void close() override;
     float screenWidth() override;
