@@ -53,7 +53,7 @@ std::map<std::string, std::string> StoredKeys(SettingsToolDriver& tool) {
     return keys;
 }
 
-TEST(AdvancedSettingsTest, OpensOverTheDisabledSettingsDialogWithTheStoredValues) {
+TEST(AdvancedDialogTest, OpensOverTheDisabledSettingsDialogWithTheStoredValues) {
     SettingsToolDriver tool(&storedSettings);
     HWND dialog = OpenAdvanced(tool);
     ASSERT_NE(dialog, nullptr);
@@ -74,7 +74,7 @@ TEST(AdvancedSettingsTest, OpensOverTheDisabledSettingsDialogWithTheStoredValues
     test_support::SaveScreenshot("advanced-settings", box);
 }
 
-TEST(AdvancedSettingsTest, ARefusedNumberKeepsTheFileAndSavingWritesOnlyItsKeys) {
+TEST(AdvancedDialogTest, ARefusedNumberKeepsTheFileAndSavingWritesOnlyItsKeys) {
     SettingsToolDriver tool(&storedSettings);
     HWND dialog = OpenAdvanced(tool);
     ASSERT_NE(dialog, nullptr);
@@ -122,7 +122,7 @@ TEST(AdvancedSettingsTest, ARefusedNumberKeepsTheFileAndSavingWritesOnlyItsKeys)
 }
 
 // Escape and the close box leave the file as it was and give the settings dialog back.
-TEST(AdvancedSettingsTest, EscapeAndTheCloseBoxCloseItWithoutSaving) {
+TEST(AdvancedDialogTest, EscapeAndTheCloseBoxCloseItWithoutSaving) {
     for (const bool escape : {true, false}) {
         SCOPED_TRACE(escape ? "Escape" : "close box");
         SettingsToolDriver tool(&storedSettings);
