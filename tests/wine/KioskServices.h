@@ -1,11 +1,16 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
+#include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
+#include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32InternetSession.h"
+#include "win32/Win32LogStorage.h"
 #include "win32/Win32MessageBoxes.h"
 #include "win32/Win32MessagePump.h"
 #include "win32/Win32Process.h"
@@ -14,6 +19,7 @@
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32UserInput.h"
 
 namespace tal::test_support {
 
@@ -22,6 +28,16 @@ class FolderProcess : public win32::Win32Process {
 public:
     explicit FolderProcess(std::string folder) : folder_(std::move(folder)) {}
     std::string applicationPath() override { return folder_; }
+
+private:
+    std::string folder_;
+};
+
+// TAL.log goes to the same folder, not beside the test program.
+class FolderLogStorage : public win32::Win32LogStorage {
+public:
+    explicit FolderLogStorage(std::string folder) : folder_(std::move(folder)) {}
+    std::string programFolder() override { return folder_; }
 
 private:
     std::string folder_;
@@ -40,10 +56,15 @@ struct KioskServices {
     win32::Win32SystemShutdown shutdown;
     win32::Win32MessageBoxes messageBoxes;
     win32::Win32SystemMenu menu;
+    win32::Win32InternetSession session;
+    win32::Win32UserInput input;
+    FolderLogStorage logStorage{folder.path()};
+    win32::Win32Calendar calendar;
+    EventLog log{logStorage, calendar, "TAL"};
 
     KioskPorts platform() {
-        return {profile, registry,    desktop,  clock,       pump,
-                process, screenSaver, shutdown, messageBoxes};
+        return {profile,     registry, desktop,      clock,   pump,  process,
+                screenSaver, shutdown, messageBoxes, session, input, log};
     }
 };
 
