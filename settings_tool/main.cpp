@@ -1,17 +1,46 @@
 // The settings tool: its dialog wired to the system, loaded, shown and run until it closes.
 #include <windows.h>
 
+#include <string>
+
+#include "Version.h"
+#include "common/EventLog.h"
+#include "platform/MessageBoxes.h"
+#include "settings_tool/AdvancedSettingsForm.h"
 #include "settings_tool/SettingsForm.h"
+#include "settings_tool/ui/AdvancedDialog.h"
 #include "settings_tool/ui/SettingsDialog.h"
+#include "win32/Failure.h"
 #include "win32/FailureReport.h"
 #include "win32/Win32AnsiText.h"
+#include "win32/Win32Calendar.h"
 #include "win32/Win32Desktop.h"
+#include "win32/Win32LogStorage.h"
 #include "win32/Win32MessageBoxes.h"
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
 
 namespace {
+
+// The advanced settings over the same ports, modal to the settings dialog; its boxes are modal to
+// it. A dialog that cannot be created is reported in a box, and the settings dialog stays.
+void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsFormPorts& ports) {
+    try {
+        tal::settings_dialog::AdvancedDialog dialog(instance, owner);
+        tal::win32::Win32MessageBoxes messageBoxes(
+            reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
+        tal::AdvancedSettingsForm form({ports.profile, ports.registry, ports.desktop, ports.process,
+                                        messageBoxes, ports.ansiText},
+                                       dialog);
+        // The dialog clears it before it goes, so it never outlives the form.
+        dialog.setSaveHandler([&form] { form.saveAndClose(); });
+        form.load();
+        dialog.runModal();
+    } catch (const tal::win32::Failure& failure) {
+        ports.messageBoxes.show(failure.what(), "エラー", tal::platform::message_box_style::okOnly);
+    }
+}
 
 int RunSettingsTool(HINSTANCE instance) {
     tal::win32::Win32ProfileFile profile;
@@ -24,9 +53,12 @@ int RunSettingsTool(HINSTANCE instance) {
     // Modal to the dialog, so that nothing else in it can be pressed while a box is open.
     tal::win32::Win32MessageBoxes messageBoxes(
         reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
-    tal::SettingsForm form({profile, registry, desktop, process, messageBoxes, ansiText}, dialog);
+    const tal::SettingsFormPorts ports{profile, registry, desktop, process, messageBoxes, ansiText};
+    tal::SettingsForm form(ports, dialog);
     // The dialog clears these before it goes, so they never outlive the form.
-    dialog.setHandlers({[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); }});
+    dialog.setHandlers(
+        {[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); },
+         [instance, &dialog, &ports] { RunAdvancedSettings(instance, dialog.handle(), ports); }});
 
     form.load();
     dialog.show();
@@ -37,5 +69,15 @@ int RunSettingsTool(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    return tal::win32::RunReportingFailures([instance] { return RunSettingsTool(instance); });
+    tal::win32::Win32LogStorage logStorage;
+    tal::win32::Win32Calendar calendar;
+    tal::EventLog log(logStorage, calendar, "settal");
+    log.write("start", {{"version", TAL_VERSION_TEXT}});
+    const int code =
+        tal::win32::RunReportingFailures([instance] { return RunSettingsTool(instance); },
+                                         [&log](const std::string& text) {
+                                             log.write("error", {{"message", text}});
+                                         });
+    log.write("exit", {{"code", code}});
+    return code;
 }

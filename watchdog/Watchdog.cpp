@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "common/ExitCodes.h"
+#include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "watchdog/HangSeconds.h"
@@ -59,7 +60,8 @@ Watchdog::Watchdog(const WatchdogPorts& ports)
     : ports_(ports), uptime_(ports.clock), folder_(ports.process.applicationPath()) {}
 
 int Watchdog::run() {
-    const SettingsFile settings(ports_.profile, SettingsFilePath(folder_));
+    const PolicyStore policies(ports_.registry);
+    const SettingsFile settings(ports_.profile, SettingsFilePath(folder_), &policies);
     const std::uint32_t hangSeconds = HangSecondsFrom(
         settings.ReadSetting(settings::HangSeconds.key, settings::HangSeconds.kioskDefault));
     hangMilliseconds_ = std::uint64_t{hangSeconds} * 1000;

@@ -12,6 +12,7 @@
 #include "platform/Notices.h"
 #include "platform/Process.h"
 #include "platform/ProfileFile.h"
+#include "platform/Registry.h"
 #include "platform/WatchdogSignals.h"
 #include "platform/WindowProbe.h"
 #include "watchdog/RestartPolicy.h"
@@ -27,6 +28,8 @@ struct WatchdogPorts {
     platform::Clock& clock;
     platform::Process& process;
     platform::ProfileFile& profile;
+    // For the settings that Group Policy sets.
+    platform::Registry& registry;
     platform::Notices& notices;
     EventLog& log;
 };

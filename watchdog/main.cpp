@@ -16,6 +16,7 @@
 #include "win32/Win32LogStorage.h"
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
+#include "win32/Win32Registry.h"
 #include "win32/Win32WatchdogSignals.h"
 #include "win32/Win32WindowProbe.h"
 
@@ -48,9 +49,10 @@ int Watch(HINSTANCE instance) {
     tal::win32::Win32Clock clock;
     tal::win32::Win32Process process;
     tal::win32::Win32ProfileFile profile;
+    tal::win32::Win32Registry registry;
     tal::win32::BackgroundNotices notices;
     tal::watchdog::Watchdog watchdog(tal::watchdog::WatchdogPorts{
-        starter, signals, desktop, probe, clock, process, profile, notices, log});
+        starter, signals, desktop, probe, clock, process, profile, registry, notices, log});
     return watchdog.run();
 }
 

@@ -61,8 +61,9 @@ protected:
     };
 
     // Creates the window hidden and without size, where the system places new windows (a pop-up
-    // window at the origin). Throws a Failure on any failure.
-    void create(const Creation& creation, HINSTANCE instance) {
+    // window at the origin), owned by `owner` unless it has a hidden owner. Throws a Failure on any
+    // failure.
+    void create(const Creation& creation, HINSTANCE instance, HWND owner = nullptr) {
         WNDCLASSEXW definition{};
         definition.cbSize = sizeof definition;
         definition.lpfnWndProc = &Window::procedure;
@@ -90,8 +91,9 @@ protected:
         }
         // WM_NCCREATE hands the window to window_.
         if (::CreateWindowExW(creation.exStyle, creation.windowClass.name, creation.title,
-                              creation.style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner_.get(),
-                              nullptr, instance, this) == nullptr) {
+                              creation.style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                              creation.hiddenOwner ? owner_.get() : owner, nullptr, instance,
+                              this) == nullptr) {
             throw Failure(creation.whatFailed, ::GetLastError());
         }
     }

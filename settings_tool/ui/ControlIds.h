@@ -21,6 +21,7 @@ inline constexpr int toolBarLabel = 114;
 inline constexpr int toolBar = 115;
 inline constexpr int closeButton = 116;
 inline constexpr int resetButton = 117;
+inline constexpr int advancedButton = 118;
 
 // The settings tool's icon in its resources.
 inline constexpr int iconResource = 1;

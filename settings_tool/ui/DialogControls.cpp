@@ -3,8 +3,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "common/NumberText.h"
-#include "settings_tool/ui/DialogLayout.h"
 #include "win32/Dpi.h"
 #include "win32/Failure.h"
 #include "win32/Font.h"
@@ -31,6 +29,11 @@ WindowKind KindOf(ControlKind kind) {
             return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL};
         case ControlKind::comboBox:
             return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
+        case ControlKind::dropDownList:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
+        case ControlKind::multiLineText:
+            return {L"EDIT", WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_LEFT | ES_MULTILINE |
+                                 ES_WANTRETURN | ES_AUTOVSCROLL};
         case ControlKind::checkBox:
             return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
         case ControlKind::pushButton:
@@ -39,11 +42,8 @@ WindowKind KindOf(ControlKind kind) {
     throw std::logic_error("unknown control kind");
 }
 
-void FillItems(HWND combo, int count) {
-    for (int value = 0; value < count; ++value) {
-        const std::wstring item = win32::Utf8ToWide(FormatTwoDigits(value));
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
+bool IsComboBox(ControlKind kind) {
+    return kind == ControlKind::comboBox || kind == ControlKind::dropDownList;
 }
 
 // A drop-down's height is that of its open list; its closed height follows the height of its
@@ -63,7 +63,7 @@ void SizeComboBox(HWND combo, const RECT& box, int listHeight) {
 }  // namespace
 
 void DialogControls::create(HWND dialog, HINSTANCE instance) {
-    for (const ControlLayout& control : controls) {
+    for (const ControlLayout& control : design_.controls) {
         const WindowKind kind = KindOf(control.kind);
         HWND created = ::CreateWindowExW(
             0, kind.className, win32::Utf8ToWide(control.caption).c_str(),
@@ -72,12 +72,11 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
         if (created == nullptr) {
             throw win32::Failure("設定画面の項目を作成できませんでした。", ::GetLastError());
         }
-        if (control.kind == ControlKind::textBox) {
+        if (control.kind == ControlKind::textBox || control.kind == ControlKind::multiLineText) {
             ::SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
         }
         if (control.kind == ControlKind::comboBox) {
             ::SendMessageW(created, CB_LIMITTEXT, 0, 0);
-            FillItems(created, control.id == shutdownHour ? hourItems : minuteItems);
         }
     }
 }
@@ -85,21 +84,21 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
 void DialogControls::layOut(HWND dialog, UINT dpi) {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE));
-    RECT frame{0, 0, win32::TwipsToPixels(clientWidthTwips, dpi),
-               win32::TwipsToPixels(clientHeightTwips, dpi)};
+    RECT frame{0, 0, win32::TwipsToPixels(design_.clientWidth, dpi),
+               win32::TwipsToPixels(design_.clientHeight, dpi)};
     win32::AdjustWindowRectForDpi(frame, style, exStyle, dpi);
     ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     win32::UniqueFont font = win32::CreateUiFont(fontPoints, win32::FontWeight::normal, dpi);
-    for (const ControlLayout& control : controls) {
+    for (const ControlLayout& control : design_.controls) {
         HWND window = ::GetDlgItem(dialog, control.id);
         ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         const RECT box{win32::TwipsToPixels(control.left, dpi),
                        win32::TwipsToPixels(control.top, dpi),
                        win32::TwipsToPixels(control.left + control.width, dpi),
                        win32::TwipsToPixels(control.top + control.height, dpi)};
-        if (control.kind == ControlKind::comboBox) {
+        if (IsComboBox(control.kind)) {
             SizeComboBox(window, box, (box.bottom - box.top) * (visibleListItems + 1));
         } else {
             ::MoveWindow(window, box.left, box.top, box.right - box.left, box.bottom - box.top,
@@ -109,6 +108,13 @@ void DialogControls::layOut(HWND dialog, UINT dpi) {
     // The controls use the new font now; the old one may go.
     font_ = std::move(font);
     ::InvalidateRect(dialog, nullptr, TRUE);
+}
+
+std::string AnsiText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    const int copied = ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return win32::WideToAnsi(text);
 }
 
 }  // namespace tal::settings_dialog

@@ -4,27 +4,17 @@
 #include <string_view>
 
 #include "settings_tool/ui/ControlIds.h"
+#include "settings_tool/ui/ControlLayout.h"
 
 namespace tal::settings_dialog {
 
 inline constexpr std::string_view caption = "ヴァルノルト設定ツール";
+// Added to the caption when Group Policy sets some of the values.
+inline constexpr std::string_view managedCaptionSuffix = " (ポリシーで管理)";
 inline constexpr int clientWidthTwips = 6030;
 inline constexpr int clientHeightTwips = 2940;
 
-enum class ControlKind { label, textBox, comboBox, checkBox, pushButton };
-
-// One control; geometry in twips. Creation order is the tab order.
-struct ControlLayout {
-    int id;
-    ControlKind kind;
-    std::string_view caption;  // UTF-8
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-inline constexpr std::array<ControlLayout, 17> controls{{
+inline constexpr std::array<ControlLayout, 18> controls{{
     {startPageLabel, ControlKind::label, "スタートページ", 120, 240, 1215, 255},
     {startPage, ControlKind::textBox, "", 1320, 170, 4575, 270},
     {shutdownTimeLabel, ControlKind::label, "電源切断時刻", 120, 600, 1215, 255},
@@ -43,7 +33,10 @@ inline constexpr std::array<ControlLayout, 17> controls{{
     {toolBar, ControlKind::checkBox, "表示しない", 1320, 2000, 1215, 255},
     {closeButton, ControlKind::pushButton, "閉じる", 120, 2400, 735, 375},
     {resetButton, ControlKind::pushButton, "状態初期化", 960, 2400, 1215, 375},
+    {advancedButton, ControlKind::pushButton, "詳細設定...", 4680, 2400, 1215, 375},
 }};
+
+inline constexpr DialogDesign design{clientWidthTwips, clientHeightTwips, controls};
 
 // The item lists of the two drop-downs: "00" to the last value, two digits each.
 inline constexpr int hourItems = 24;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/NumberText.h"
 #include "settings_tool/ui/ControlIds.h"
 #include "settings_tool/ui/DialogLayout.h"
 #include "win32/Dpi.h"
@@ -42,9 +43,16 @@ int IdOf(CheckControl control) {
     throw std::logic_error("unknown check box");
 }
 
+void FillTwoDigitItems(HWND combo, int count) {
+    for (int value = 0; value < count; ++value) {
+        const std::wstring item = win32::Utf8ToWide(FormatTwoDigits(value));
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+}
+
 }  // namespace
 
-SettingsDialog::SettingsDialog(HINSTANCE instance) {
+SettingsDialog::SettingsDialog(HINSTANCE instance) : controls_(design) {
     const std::wstring title = win32::Utf8ToWide(caption);
     create({{L"TalSettingsDialog", COLOR_BTNFACE, iconResource},
             exStyle,
@@ -54,6 +62,8 @@ SettingsDialog::SettingsDialog(HINSTANCE instance) {
             "設定画面を作成できませんでした。"},
            instance);
     controls_.create(handle(), instance);
+    FillTwoDigitItems(control(shutdownHour), hourItems);
+    FillTwoDigitItems(control(shutdownMinute), minuteItems);
     controls_.layOut(handle(), win32::WindowDpi(handle()));
 }
 
@@ -84,11 +94,7 @@ int SettingsDialog::runMessageLoop() {
 }
 
 std::string SettingsDialog::text(TextControl which) {
-    HWND window = control(IdOf(which));
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return win32::WideToAnsi(text);
+    return AnsiText(control(IdOf(which)));
 }
 
 void SettingsDialog::setText(TextControl which, const std::string& text) {
@@ -105,6 +111,19 @@ void SettingsDialog::setChecked(CheckControl which, bool checked) {
 
 void SettingsDialog::setFocus(TextControl which) {
     ::SetFocus(control(IdOf(which)));
+}
+
+void SettingsDialog::disable(TextControl which) {
+    ::EnableWindow(control(IdOf(which)), FALSE);
+}
+
+void SettingsDialog::disable(CheckControl which) {
+    ::EnableWindow(control(IdOf(which)), FALSE);
+}
+
+void SettingsDialog::showManagedByPolicy() {
+    const std::string title = std::string(caption) + std::string(managedCaptionSuffix);
+    ::SetWindowTextW(handle(), win32::Utf8ToWide(title).c_str());
 }
 
 void SettingsDialog::close() {
@@ -142,6 +161,8 @@ void SettingsDialog::onCommand(int id, int notification) {
         handlers_.closeClicked();
     } else if (id == resetButton && handlers_.resetClicked) {
         handlers_.resetClicked();
+    } else if (id == advancedButton && handlers_.advancedClicked) {
+        handlers_.advancedClicked();
     }
 }
 

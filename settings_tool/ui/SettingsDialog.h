@@ -10,10 +10,11 @@
 
 namespace tal::settings_dialog {
 
-// What the dialog's two buttons run.
+// What the dialog's buttons run.
 struct DialogHandlers {
     std::function<void()> closeClicked;
     std::function<void()> resetClicked;
+    std::function<void()> advancedClicked;
 };
 
 // The settings dialog's window: a fixed-size captioned window without a taskbar button, owned by
@@ -38,6 +39,9 @@ public:
     bool isChecked(CheckControl control) override;
     void setChecked(CheckControl control, bool checked) override;
     void setFocus(TextControl control) override;
+    void disable(TextControl control) override;
+    void disable(CheckControl control) override;
+    void showManagedByPolicy() override;
     void close() override;
 
     // `window` is given because messages arrive before CreateWindowEx has returned it.

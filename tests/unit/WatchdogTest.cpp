@@ -16,6 +16,7 @@
 #include "tests/fakes/FakeNotices.h"
 #include "tests/fakes/FakeProcess.h"
 #include "tests/fakes/FakeProfileFile.h"
+#include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeWatchdogSignals.h"
 
 namespace tal::watchdog {
@@ -65,6 +66,7 @@ protected:
     fakes::FakeWatchdogSignals signals{clock, kiosks};
     fakes::FakeProcess process;
     fakes::FakeProfileFile profile{calls};
+    fakes::FakeRegistry registry{calls};
     fakes::FakeNotices notices;
     fakes::FakeLogStorage storage;
     TickCalendar calendar{clock};
@@ -96,7 +98,8 @@ TEST_P(WatchdogTest, LogsEveryStepOfItsWatch) {
     }
     kiosks.scripts.assign(scenario.kiosks.begin(), scenario.kiosks.end());
     signals.events.assign(scenario.events.begin(), scenario.events.end());
-    Watchdog watchdog({kiosks, signals, desktop, kiosks, clock, process, profile, notices, log});
+    Watchdog watchdog(
+        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, log});
 
     EXPECT_EQ(watchdog.run(), scenario.exitCode);
     EXPECT_FALSE(signals.ranOut) << "the watch did not end";
@@ -259,7 +262,8 @@ class WatchdogProbeTest : public WatchdogTest {};
 
 TEST_F(WatchdogProbeTest, ProbesTheKiosksWindowEveryFiveSecondsWithTheNullMessage) {
     signals.events = {At(21 * second, Wake::stopRequested)};
-    Watchdog watchdog({kiosks, signals, desktop, kiosks, clock, process, profile, notices, log});
+    Watchdog watchdog(
+        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, log});
     watchdog.run();
     EXPECT_EQ(calls.startingWith("SendMessageTimeout"),
               std::vector<std::string>(4, "SendMessageTimeout 0 2 5000"));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
@@ -33,7 +32,7 @@ private:
     std::string folder_;
 };
 
-// TAL.log goes to the same folder, not beside the test program.
+// The log goes to the same temporary folder.
 class FolderLogStorage : public win32::Win32LogStorage {
 public:
     explicit FolderLogStorage(std::string folder) : folder_(std::move(folder)) {}

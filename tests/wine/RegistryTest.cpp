@@ -96,5 +96,28 @@ TEST_F(RegistryTest, NamesIgnoreLetterCase) {
     EXPECT_EQ(key->queryValue("itbarlayout", 564).status, ERROR_SUCCESS);
 }
 
+TEST_F(RegistryTest, MachineKeysAreOpenedForReadingOnly) {
+    HKEY created = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, root.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &created, nullptr),
+              ERROR_SUCCESS);
+    const char page[] = "about:machine";
+    ::RegSetValueExA(created, "StartPage", 0, REG_SZ, reinterpret_cast<const BYTE*>(page),
+                     sizeof page);
+    ::RegCloseKey(created);
+
+    EXPECT_EQ(registry.openMachineKey(root + "\\Missing"), nullptr);
+    const auto key = registry.openMachineKey(root);
+    ASSERT_NE(key, nullptr);
+    const platform::RegistryQueryResult value = key->queryValue("StartPage", 64);
+    EXPECT_EQ(value.status, ERROR_SUCCESS);
+    EXPECT_EQ(std::string(value.data.begin(), value.data.end()), std::string(page, sizeof page));
+    EXPECT_NE(key->setValue("StartPage", platform::registry_type::text, {'x', 0}), ERROR_SUCCESS)
+        << "opened for reading";
+    EXPECT_EQ(registry.openKey(root), nullptr) << "the user's hive is another";
+    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, root.c_str());
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, root.c_str());
+}
+
 }  // namespace
 }  // namespace tal

@@ -1,0 +1,51 @@
+// Group Policy over TAL.ini for a running kiosk: the policy's values are the ones in effect.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/KioskDriver.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/UserRegistry.h"
+
+namespace tal {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string policies = "SOFTWARE\\Policies\\TAL";
+
+TEST(KioskPolicyTest, StartPageAndTaskBarFromPolicyWinOverTheFile) {
+    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    nullptr, nullptr);
+    HWND taskBar = test_support::WaitForTaskBar();
+    ASSERT_NE(taskBar, nullptr);
+    ::ShowWindow(taskBar, SW_SHOWNORMAL);
+    const std::string page = "about:policy";
+    std::vector<std::uint8_t> text(page.begin(), page.end());
+    text.push_back(0);
+    test_support::WriteUserValue(policies, "StartPage", REG_SZ, text);
+    test_support::WriteUserValue(policies, "TaskBar", REG_DWORD, {0, 0, 0, 0});
+
+    const std::string settings = "[CONFIG]\r\nStartPage=about:file\r\nTaskBar=on\r\n";
+    {
+        test_support::KioskDriver kiosk(&settings);
+        ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+        EXPECT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(taskBar); }, 5s))
+            << "TaskBar=0 by policy hides the taskbar";
+        const std::string log = kiosk.program().folder().read("TAL.log");
+        EXPECT_NE(log.find(" StartPage=about:policy "), std::string::npos) << log;
+        EXPECT_NE(log.find(" TaskBar=off "), std::string::npos) << log;
+        EXPECT_TRUE(kiosk.close());
+        EXPECT_EQ(kiosk.program().settingsText(), settings) << "the file is left as it was";
+    }
+    test_support::DeleteUserValue(policies, "StartPage");
+    test_support::DeleteUserValue(policies, "TaskBar");
+    ::ShowWindow(taskBar, SW_SHOWNORMAL);
+    ::DestroyWindow(keeper);
+}
+
+}  // namespace
+}  // namespace tal
