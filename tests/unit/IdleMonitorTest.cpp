@@ -93,5 +93,25 @@ TEST(IdleMonitorTest, AnsweringTheWarningPostponesTheResetAsInputWould) {
     EXPECT_EQ(monitor.step({500000, 1000}), IdleStep{}) << "the answer belonged to the last visit";
 }
 
+TEST(IdleMonitorTest, InputThatEchoesTheKiosksOwnWindowChangeIsNoVisit) {
+    IdleMonitor monitor(resetAfter, warning);
+    monitor.resetDone({1000, 1000});
+    monitor.windowsChanged(1000, 1200);
+    EXPECT_EQ(monitor.step({1000 + resetAfter * 2, 1200 + 500}), IdleStep{})
+        << "the change echoed after a reset is not a visitor";
+
+    // A visit, then the warning shows and the system answers that with input.
+    ASSERT_EQ(monitor.step({5000 + 50000, 5000}), (IdleStep{Kind::warn, 10}));
+    monitor.windowsChanged(55000, 55010);
+    EXPECT_EQ(monitor.step({56000, 55010}), (IdleStep{Kind::warn, 9}));
+    EXPECT_EQ(monitor.step({65000, 55010}), (IdleStep{Kind::reset, 0}));
+
+    monitor.resetDone({65000, 55010});
+    monitor.windowsChanged(65000, 65000);
+    EXPECT_EQ(monitor.step({66000, 64999}), IdleStep{}) << "input from before the change";
+    EXPECT_EQ(monitor.step({66000, 65501}), IdleStep{}) << "a person right after the echo";
+    EXPECT_EQ(monitor.step({65501 + resetAfter, 65501}), (IdleStep{Kind::reset, 0}));
+}
+
 }  // namespace
 }  // namespace tal

@@ -121,5 +121,20 @@ TEST_F(KioskIdleTest, InputDuringTheWarningOrItsButtonTakesItAway) {
     EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 2U);
 }
 
+TEST_F(KioskIdleTest, TheSystemAnsweringTheWarningWithInputOfItsOwnDoesNotHoldOffTheReset) {
+    input.times.lastInput = 2000;
+    tickAt(2000 + 26000);
+    input.times.lastInput = 2000 + 26000;  // the warning appeared under the mouse pointer
+    tickAt(2000 + 27000);
+    tickAt(2000 + 30000);
+    EXPECT_THAT(log.startingWith("IdleWarning"), ElementsAre("IdleWarning 4", "IdleWarning 3"));
+    EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 1U) << "hidden by the reset only";
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
+
+    input.times.lastInput = 2000 + 30000;  // the reset's own changes, answered the same way
+    tickAt(2000 + 90000);
+    EXPECT_EQ(log.startingWith("Navigate").size(), 1U) << "no visit, no further reset";
+}
+
 }  // namespace
 }  // namespace tal
