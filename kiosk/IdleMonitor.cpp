@@ -32,18 +32,15 @@ IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)
     : resetAfter_(resetAfter), warning_(std::min(warning, resetAfter)) {}
 
 IdleStep IdleMonitor::step(const platform::InputTimes& times) {
-    if (!enabled()) {
+    if (!enabled() || !baselineTaken_) {
         return {};
     }
-    if (!baselineTaken_) {
-        resetDone(times);
-        return {};
-    }
-    const bool touched = times.lastInput != lastInputAtReset_ || continuedAt_.has_value();
+    observe(times.lastInput);
+    const bool touched = personInput_ != lastInputAtReset_ || continuedAt_.has_value();
     if (!touched) {
         return {};
     }
-    std::uint32_t idle = Since(times.now, times.lastInput);
+    std::uint32_t idle = Since(times.now, personInput_);
     if (continuedAt_) {
         idle = std::min(idle, Since(times.now, *continuedAt_));
     }
@@ -57,10 +54,30 @@ IdleStep IdleMonitor::step(const platform::InputTimes& times) {
     return {};
 }
 
+void IdleMonitor::observe(std::uint32_t lastInput) {
+    if (lastInput == observedInput_) {
+        return;
+    }
+    observedInput_ = lastInput;
+    // Unsigned: input from before the change lies far beyond the span.
+    if (changed_ && lastInput - changeFrom_ <= changeTo_ - changeFrom_ + echoMilliseconds) {
+        return;
+    }
+    personInput_ = lastInput;
+}
+
 void IdleMonitor::resetDone(const platform::InputTimes& times) {
     lastInputAtReset_ = times.lastInput;
+    observedInput_ = times.lastInput;
+    personInput_ = times.lastInput;
     baselineTaken_ = true;
     continuedAt_.reset();
+}
+
+void IdleMonitor::windowsChanged(std::uint32_t from, std::uint32_t to) {
+    changeFrom_ = from;
+    changeTo_ = to;
+    changed_ = true;
 }
 
 void IdleMonitor::continueSession(const platform::InputTimes& times) {

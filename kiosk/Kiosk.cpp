@@ -61,6 +61,10 @@ void Kiosk::start() {
         ports_.session.suppressCookiePersistence();
         reset(ResetTrigger::startupWipe);
     } else {
+        const platform::InputTimes times = ports_.input.inputTimes();
+        idle_.resetDone(times);
+        // The window appears when start-up is over: what the system makes of that is no visit.
+        idle_.windowsChanged(times.now, times.now);
         view_.navigate(startPage_);
     }
     view_.setTimerInterval(tickInterval);
@@ -182,10 +186,15 @@ void Kiosk::watchInactivity() {
         case IdleStep::Kind::reset:
             reset(ResetTrigger::inactivity);
             break;
-        case IdleStep::Kind::warn:
-            idleWarningShown_ = true;
+        case IdleStep::Kind::warn: {
+            const std::uint32_t from = ports_.input.inputTimes().now;
             view_.showIdleWarning(step.secondsLeft);
+            if (!idleWarningShown_) {
+                idleWarningShown_ = true;
+                idle_.windowsChanged(from, ports_.input.inputTimes().now);
+            }
             break;
+        }
         case IdleStep::Kind::none:
             hideIdleWarning();
             break;
@@ -195,12 +204,15 @@ void Kiosk::watchInactivity() {
 void Kiosk::hideIdleWarning() {
     if (idleWarningShown_) {
         idleWarningShown_ = false;
+        const std::uint32_t from = ports_.input.inputTimes().now;
         view_.hideIdleWarning();
+        idle_.windowsChanged(from, ports_.input.inputTimes().now);
     }
 }
 
 ResetReport Kiosk::reset(ResetTrigger trigger) {
     const std::uint32_t started = ports_.clock.tickCount();
+    const std::uint32_t changeFrom = ports_.input.inputTimes().now;
     ResetReport report;
     report.trigger = trigger;
     resetPending_ = false;
@@ -220,9 +232,9 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
         report.cacheEntriesLeft = wipe.left;
     }
     view_.navigate(startPage_);
-    if (!atStart) {
-        idle_.resetDone(ports_.input.inputTimes());
-    }
+    const platform::InputTimes done = ports_.input.inputTimes();
+    idle_.resetDone(done);
+    idle_.windowsChanged(changeFrom, done.now);
     report.milliseconds = ports_.clock.tickCount() - started;
     ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
                                {"closed", report.windowsClosed},

@@ -64,6 +64,18 @@ protected:
     test_support::CleanDesktop desktop;
 };
 
+// A dialog window, as message boxes are, of the process.
+HWND MessageBoxOf(DWORD processId) {
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, "#32770", nullptr));) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 bool TaskBarHidden(HWND taskBar) {
     return ::IsWindowVisible(taskBar) == FALSE;
 }
@@ -82,6 +94,7 @@ TEST_P(HostileKioskTest, StartsAsItsDefaultsSayAndEndsCleanly) {
         EXPECT_EQ(rect.top, 0);
         EXPECT_EQ(rect.right, ::GetSystemMetrics(SM_CXSCREEN));
         EXPECT_EQ(rect.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+        EXPECT_EQ(MessageBoxOf(kiosk.program().processId()), nullptr) << "a message box";
     } else {
         // The lockdown comes before the wait: once it is done, the kiosk is waiting.
         ASSERT_TRUE(test_support::WaitFor([&] { return TaskBarHidden(desktop.taskBar()); }, 8s));

@@ -20,9 +20,13 @@ public:
     ProgramUnderTest& program() { return program_; }
     // The visible main window, once it has appeared; null after the timeout.
     HWND waitForMainWindow(std::chrono::milliseconds timeout);
+    // The untitled window with the "はじめに戻る" button, once it is shown; null after 20 s.
+    HWND waitForReturnButton();
     // Closes the main window, shown or not yet, as the system would and waits for the program to
     // end.
     bool close();
+    // TAL.log beside TAL.ini, as written so far.
+    std::string log() const { return program_.folder().read("TAL.log"); }
 
 private:
     // The main window of this kiosk, also while it is still hidden.
@@ -30,6 +34,13 @@ private:
 
     ProgramUnderTest program_;
 };
+
+// Clicks the button of the return button window; true once the kiosk has handled the click.
+bool PressReturnButton(HWND buttonWindow);
+
+// Whether the screen shows something of `window` where it stands, rather than the blank kiosk:
+// a window can be stacked above another and yet not be drawn there.
+bool IsDrawn(HWND window);
 
 // The taskbar window of the Wine desktop, once it exists.
 HWND WaitForTaskBar();

@@ -82,14 +82,6 @@ TEST(IdleMonitorTest, OffAtZeroAndAWarningLongerThanTheWaitCoversItWhole) {
     EXPECT_EQ(shortWait.step({1 + 1, 1}), (IdleStep{Kind::warn, 5}));
 }
 
-TEST(IdleMonitorTest, InputBeforeTheFirstStepBelongsToNoVisitor) {
-    IdleMonitor monitor(resetAfter, warning);
-    EXPECT_EQ(monitor.step({1000, 500}), IdleStep{}) << "the kiosk's own window appearing";
-    EXPECT_EQ(monitor.step({500 + 10 * resetAfter, 500}), IdleStep{});
-    EXPECT_EQ(monitor.step({600 + 10 * resetAfter, 600 + 10 * resetAfter - resetAfter}),
-              (IdleStep{Kind::reset, 0}));
-}
-
 TEST(IdleMonitorTest, AnsweringTheWarningPostponesTheResetAsInputWould) {
     IdleMonitor monitor(resetAfter, warning);
     monitor.resetDone({0, 0});
@@ -99,6 +91,26 @@ TEST(IdleMonitorTest, AnsweringTheWarningPostponesTheResetAsInputWould) {
 
     monitor.resetDone({160000, 1000});
     EXPECT_EQ(monitor.step({500000, 1000}), IdleStep{}) << "the answer belonged to the last visit";
+}
+
+TEST(IdleMonitorTest, InputThatEchoesTheKiosksOwnWindowChangeIsNoVisit) {
+    IdleMonitor monitor(resetAfter, warning);
+    monitor.resetDone({1000, 1000});
+    monitor.windowsChanged(1000, 1200);
+    EXPECT_EQ(monitor.step({1000 + resetAfter * 2, 1200 + 500}), IdleStep{})
+        << "the change echoed after a reset is not a visitor";
+
+    // A visit, then the warning shows and the system answers that with input.
+    ASSERT_EQ(monitor.step({5000 + 50000, 5000}), (IdleStep{Kind::warn, 10}));
+    monitor.windowsChanged(55000, 55010);
+    EXPECT_EQ(monitor.step({56000, 55010}), (IdleStep{Kind::warn, 9}));
+    EXPECT_EQ(monitor.step({65000, 55010}), (IdleStep{Kind::reset, 0}));
+
+    monitor.resetDone({65000, 55010});
+    monitor.windowsChanged(65000, 65000);
+    EXPECT_EQ(monitor.step({66000, 64999}), IdleStep{}) << "input from before the change";
+    EXPECT_EQ(monitor.step({66000, 65501}), IdleStep{}) << "a person right after the echo";
+    EXPECT_EQ(monitor.step({65501 + resetAfter, 65501}), (IdleStep{Kind::reset, 0}));
 }
 
 }  // namespace

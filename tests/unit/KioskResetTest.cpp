@@ -85,8 +85,6 @@ protected:
         setting("IdleWarning", "5");
         input.times = {1000, 1000};
         startWith("off");
-        form.tick();  // the first tick notes the input so far
-        log.calls.clear();
     }
 
     void tickAt(std::uint32_t now) {
@@ -121,6 +119,21 @@ TEST_F(KioskIdleTest, InputDuringTheWarningOrItsButtonTakesItAway) {
     tickAt(2000 + 27000 + 31000);
     EXPECT_EQ(at("Navigate"), -1) << "the answer counts as input";
     EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 2U);
+}
+
+TEST_F(KioskIdleTest, TheSystemAnsweringTheWarningWithInputOfItsOwnDoesNotHoldOffTheReset) {
+    input.times.lastInput = 2000;
+    tickAt(2000 + 26000);
+    input.times.lastInput = 2000 + 26000;  // the warning appeared under the mouse pointer
+    tickAt(2000 + 27000);
+    tickAt(2000 + 30000);
+    EXPECT_THAT(log.startingWith("IdleWarning"), ElementsAre("IdleWarning 4", "IdleWarning 3"));
+    EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 1U) << "hidden by the reset only";
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
+
+    input.times.lastInput = 2000 + 30000;  // the reset's own changes, answered the same way
+    tickAt(2000 + 90000);
+    EXPECT_EQ(log.startingWith("Navigate").size(), 1U) << "no visit, no further reset";
 }
 
 }  // namespace

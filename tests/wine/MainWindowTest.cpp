@@ -102,6 +102,37 @@ TEST_F(MainWindowTest, FocusTakenMoreOftenThanTheIntervalDoesNotHoldBackTheTick)
     EXPECT_GE(ticks, 1) << "a page that takes the focus five times a second";
 }
 
+TEST_F(MainWindowTest, AReplacedBrowserStartsEmptyGoesWhereToldAndKeepsThePageGuard) {
+    folder.write("TAL.ini",
+                 "[CONFIG]\r\nStartPage=http://a.example/\r\nAllowedSites=b.example\r\n");
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    Kiosk form(platform(), window);
+    form.start();
+    window.browser().guard().setRules(form.pageRules());
+    const auto location = [&] { return window.browser().locationUrl(); };
+    ASSERT_TRUE(test_support::WaitFor([&] { return location() == L"http://a.example/"; }, 5s));
+    HWND oldControl = ::GetWindow(window.handle(), GW_CHILD);
+
+    window.replaceBrowser();
+
+    EXPECT_NE(location(), L"http://a.example/") << "the visitor's page stays with the old control";
+    HWND control = ::GetWindow(window.handle(), GW_CHILD);
+    ASSERT_NE(control, nullptr);
+    EXPECT_FALSE(::IsWindow(oldControl));
+    RECT client{};
+    ::GetClientRect(window.handle(), &client);
+    RECT controlRect{};
+    ::GetWindowRect(control, &controlRect);
+    EXPECT_EQ(controlRect.right - controlRect.left, client.right) << "sized as the old one was";
+    // The new control's navigations reach the guard: a site outside the allowed ones is refused.
+    window.navigate("http://elsewhere.example/");
+    window.navigate("http://b.example/");
+    ASSERT_TRUE(test_support::WaitFor([&] { return location() == L"http://b.example/"; }, 5s));
+    window.navigate("http://elsewhere.example/");
+    test_support::PumpFor(500ms);
+    EXPECT_EQ(location(), L"http://b.example/");
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     window.navigate("about:blank");

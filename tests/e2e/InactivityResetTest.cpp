@@ -1,0 +1,122 @@
+// A kiosk left alone after a visit: the warning, its countdown, the reset, and input that keeps
+// the visit going. The input is sent with SendInput, which the kiosk sees through
+// GetLastInputInfo as a person's.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <regex>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "kiosk/IdleMonitor.h"
+#include "kiosk/ui/IdleWarningWindow.h"
+#include "tests/e2e/KioskDriver.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/ProgramUnderTest.h"
+#include "tests/support/WindowHost.h"
+
+namespace tal {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr char inactivityReset[] = " reset trigger=inactivity ";
+
+// A visitor's input, sent once the kiosk's window has been there for a while: input right after
+// the kiosk changed its windows is taken for the system's echo of that change.
+void MoveMouse() {
+    test_support::PumpFor(2 * std::chrono::milliseconds(IdleMonitor::echoMilliseconds));
+    static LONG step = 1;
+    step = -step;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = step;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof input);
+}
+
+// The kiosk's warning window while it is shown.
+HWND ShownWarning(DWORD processId) {
+    for (HWND window = nullptr;
+         (window = ::FindWindowExW(nullptr, window, L"TAL.IdleWarning", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && ::IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND WaitForWarning(test_support::KioskDriver& kiosk) {
+    HWND warning = nullptr;
+    test_support::WaitFor(
+        [&] { return (warning = ShownWarning(kiosk.program().processId())) != nullptr; }, 15s);
+    return warning;
+}
+
+bool HasInactivityReset(const test_support::KioskDriver& kiosk) {
+    return kiosk.log().find(inactivityReset) != std::string::npos;
+}
+
+TEST(InactivityResetTest, AfterAVisitTheWarningCountsDownThenTheKioskResets) {
+    const std::string settings =
+        "[CONFIG]\r\nStartPage=about:blank\r\nIdleReset=4\r\nIdleWarning=3\r\n";
+    test_support::KioskDriver kiosk(&settings);
+    ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+    const test_support::TemporaryFolder folder;
+    const test_support::WindowHost foreign(TAL_WINDOW_HOST_EXE, folder, "foreign",
+                                           "TalForeignEditor|Foreign|1");
+    ASSERT_TRUE(foreign.waitUntilReady());
+
+    MoveMouse();
+    HWND warning = WaitForWarning(kiosk);
+    ASSERT_NE(warning, nullptr) << "no warning after the visitor left";
+    EXPECT_FALSE(HasInactivityReset(kiosk)) << "the warning comes before the reset";
+    const std::string countdown =
+        test_support::WindowText(::GetDlgItem(warning, kiosk_ui::countdownId));
+    EXPECT_TRUE(std::regex_match(countdown, std::regex("あと [123] 秒"))) << countdown;
+    HWND button = ::GetDlgItem(warning, kiosk_ui::continueButtonId);
+    EXPECT_EQ(test_support::WindowText(button), "続ける");
+    EXPECT_TRUE(test_support::WaitFor([&] { return test_support::IsDrawn(button); }, 5s))
+        << "drawn above the full-screen window";
+    RECT rect{};
+    ::GetWindowRect(warning, &rect);
+    test_support::SaveScreenshot("idle-warning", rect);
+
+    ASSERT_TRUE(test_support::WaitFor([&] { return HasInactivityReset(kiosk); }, 10s))
+        << kiosk.log();
+    EXPECT_FALSE(::IsWindowVisible(warning)) << "the warning goes with the reset";
+    EXPECT_TRUE(foreign.waitForExit(5s)) << "the window opened since start-up is closed";
+    EXPECT_TRUE(kiosk.close());
+}
+
+TEST(InactivityResetTest, InputWhileTheWarningShowsTakesItAwayAndPutsTheResetOff) {
+    const std::string settings =
+        "[CONFIG]\r\nStartPage=about:blank\r\nIdleReset=6\r\nIdleWarning=3\r\n";
+    test_support::KioskDriver kiosk(&settings);
+    ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+
+    MoveMouse();
+    const DWORD visitEnded = ::GetTickCount();
+    HWND warning = WaitForWarning(kiosk);
+    ASSERT_NE(warning, nullptr);
+    MoveMouse();
+    EXPECT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(warning); }, 5s))
+        << "the warning stays after input";
+
+    // Without the second input the reset was due 6 s after the first, a tick later at most; the
+    // second input came at least 3 s after the first, so the reset it leads to is not due before
+    // 9 s.
+    const auto sinceVisit = std::chrono::milliseconds(::GetTickCount() - visitEnded);
+    test_support::PumpFor(std::max(8000ms - sinceVisit, 0ms));
+    EXPECT_FALSE(HasInactivityReset(kiosk)) << kiosk.log();
+    EXPECT_TRUE(test_support::WaitFor([&] { return HasInactivityReset(kiosk); }, 15s))
+        << "the next inactivity still resets";
+    EXPECT_TRUE(kiosk.close());
+}
+
+}  // namespace
+}  // namespace tal
