@@ -75,5 +75,3 @@ void ClosePass(benchmark::State& state) {
 BENCHMARK(ClosePass)->Args({2000, 0})->Args({2000, 1000})->Args({2000, 2000});
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -19,7 +19,6 @@
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
-#include "win32/TextConversion.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -68,14 +67,13 @@ public:
         window_.onTimer = [this] { kiosk_.tick(); };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
-        window_.browser().guard().onNewWindow = [this](const std::wstring& address) {
-            if (const tal::PageRules* rules = kiosk_.pageRules()) {
-                if (auto target = rules->newWindowTarget(tal::win32::WideToAnsi(address))) {
-                    window_.navigateLater(tal::win32::AnsiToWide(*target));
-                }
+        window_.onShowReturnButton = [this] { showReturnButton(); };
+        // Under Wine a new child window is drawn over the button window that stands above it.
+        window_.onBrowserReplaced = [this] {
+            if (buttonWindow_) {
+                buttonWindow_->showAgain();
             }
         };
-        window_.onShowReturnButton = [this] { showReturnButton(); };
         // The button window goes with the main window: the program ends when the kiosk closes.
         window_.onUnload = [this] {
             kiosk_.onClosed();
@@ -90,7 +88,7 @@ public:
         if (kiosk_.refusedToStart()) {
             return tal::exit_code::kioskRefused;
         }
-        window_.browser().guard().setRules(kiosk_.pageRules());
+        window_.applyPageRules(kiosk_.pageRules());
         if (kiosk_.locksSystemKeys()) {
             keyLock_.emplace();
             if (!keyLock_->installed()) {

@@ -99,7 +99,11 @@ void SettingsForm::load() {
             view_.disable(box.control);
         }
     }
-    if (!managed_.empty()) {
+    // The advanced dialog's keys count too: the title speaks for the whole tool.
+    const bool anyManaged =
+        std::any_of(settings::all.begin(), settings::all.end(),
+                    [&](const Setting& setting) { return policies.value(setting).has_value(); });
+    if (anyManaged) {
         view_.showManagedByPolicy();
     }
 }

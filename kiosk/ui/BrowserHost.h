@@ -35,6 +35,8 @@ public:
     HRESULT navigate(const std::wstring& url);
     // The address the control shows or is going to.
     std::wstring locationUrl() const;
+    // The control itself, while it exists.
+    IWebBrowser2* control() const { return browser_.Get(); }
     // Hands keystrokes to the control; true when it used them.
     bool translateAccelerator(MSG& message);
 

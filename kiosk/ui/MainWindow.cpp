@@ -51,6 +51,7 @@ MainWindow::~MainWindow() {
     onUnload = nullptr;
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
+    onBrowserReplaced = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     idleWarning_.reset();
@@ -134,6 +135,19 @@ void MainWindow::navigateLater(const std::wstring& url) {
     ::PostMessageW(handle(), navigateLaterMessage, 0, 0);
 }
 
+void MainWindow::applyPageRules(const PageRules* rules) {
+    browser_.guard().setRules(rules);
+    browser_.guard().onNewWindow = [this, rules](const std::wstring& address) {
+        if (rules == nullptr) {
+            return;
+        }
+        // Later: the control is inside its own event call.
+        if (auto target = rules->newWindowTarget(win32::WideToAnsi(address))) {
+            navigateLater(win32::AnsiToWide(*target));
+        }
+    };
+}
+
 void MainWindow::replaceBrowser() {
     browser_.destroy();
     try {
@@ -144,6 +158,9 @@ void MainWindow::replaceBrowser() {
         throw;
     }
     browser_.setRect(pixels(browserRect_));
+    if (onBrowserReplaced) {
+        onBrowserReplaced();
+    }
 }
 
 void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "kiosk/KioskView.h"
+#include "kiosk/PageRules.h"
 #include "kiosk/ui/BrowserHost.h"
 #include "kiosk/ui/IdleWarningWindow.h"
 #include "win32/Window.h"
@@ -33,6 +34,9 @@ public:
     // Navigates once the current message is handled: for addresses that reach the kiosk from
     // inside one of the control's own calls.
     void navigateLater(const std::wstring& url);
+    // Holds the browser to the kiosk's rules (null: none yet): the guard refuses what they refuse,
+    // and a new window that they let through opens in this window's own browser.
+    void applyPageRules(const PageRules* rules);
 
     std::function<void()> onTimer;
     std::function<void()> onUnload;
@@ -40,6 +44,8 @@ public:
     std::function<void()> onShowReturnButton;
     // The visitor pressed "続ける" on the inactivity warning.
     std::function<void()> onContinueSession;
+    // A fresh browser control stands in the window.
+    std::function<void()> onBrowserReplaced;
 
     void close() override;
     float screenWidth() override;

@@ -105,7 +105,8 @@ void AdvancedDialog::runModal() {
         ::ShowWindow(handle(), SW_SHOWNORMAL);
         ::SetFocus(::GetNextDlgTabItem(handle(), nullptr, FALSE));
         MSG message{};
-        while (!closed_) {
+        // The window also goes when its owner is destroyed under it.
+        while (!closed_ && handle() != nullptr) {
             const BOOL status = ::GetMessageW(&message, nullptr, 0, 0);
             if (status == 0) {
                 ::PostQuitMessage(static_cast<int>(message.wParam));

@@ -9,8 +9,8 @@
 
 namespace tal::test_support {
 
-KioskDriver::KioskDriver(const std::string* settings)
-    : program_(WindowsPathOf(TAL_KIOSK_EXE), settings) {
+KioskDriver::KioskDriver(const std::string* settings, const std::string& fileName)
+    : program_(WindowsPathOf(TAL_KIOSK_EXE), settings, fileName) {
     program_.start();
 }
 

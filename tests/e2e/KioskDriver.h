@@ -14,7 +14,8 @@ inline constexpr char kioskTitle[] = "Varnolt";
 // TAL.exe started from a folder of its own with the given TAL.ini (or none).
 class KioskDriver {
 public:
-    explicit KioskDriver(const std::string* settings);
+    // `fileName`: the copy's name where it differs from the program's.
+    explicit KioskDriver(const std::string* settings, const std::string& fileName = {});
 
     ProgramUnderTest& program() { return program_; }
     // The visible main window, once it has appeared; null after the timeout.

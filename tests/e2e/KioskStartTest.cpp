@@ -1,6 +1,9 @@
 // TAL.exe started for real and looked at from outside.
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -125,6 +128,52 @@ TEST_F(KioskStartTest, TheStartUpWaitDelaysTheWindow) {
     KioskDriver kiosk(&settings);
     ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
     EXPECT_GE(std::chrono::steady_clock::now() - started, 2500ms);
+}
+
+TEST(KioskSwitchesTest, TheBrowserModeAndTheTaskManagerSwitchWriteTheirValuesForThisCopy) {
+    const std::string featureControl =
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
+    const std::string emulation = featureControl + "FEATURE_BROWSER_EMULATION";
+    const std::string gpu = featureControl + "FEATURE_GPU_RENDERING";
+    const std::string system = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+    const auto dword = [](std::uint32_t value) {
+        return std::optional<std::vector<std::uint8_t>>(
+            {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+             static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+    };
+    const auto stored = [](const std::string& key, const std::string& name) {
+        const auto value = test_support::ReadUserValue(key, name);
+        return value && value->type == REG_DWORD ? std::optional(value->data) : std::nullopt;
+    };
+    const std::nullopt_t none = std::nullopt;
+    const struct {
+        const char* fileName;
+        const char* settings;
+        std::optional<std::vector<std::uint8_t>> emulation, gpu, taskManager;
+    } cases[] = {
+        {"TAL-modern.exe", "", dword(11001), dword(1), none},
+        {"TAL-legacy.exe", "BrowserMode=legacy\r\nTaskManager=off\r\n", none, none, dword(1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        const std::string settings =
+            std::string("[CONFIG]\r\nStartPage=about:blank\r\n") + c.settings;
+        // The prefix is shared: the values go again, whatever happens.
+        const struct Forget {
+            std::string fileName, emulation, gpu, system;
+            ~Forget() {
+                test_support::DeleteUserValue(emulation, fileName);
+                test_support::DeleteUserValue(gpu, fileName);
+                test_support::DeleteUserValue(system, "DisableTaskMgr");
+            }
+        } forget{c.fileName, emulation, gpu, system};
+        KioskDriver kiosk(&settings, c.fileName);
+        ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+        EXPECT_EQ(stored(emulation, c.fileName), c.emulation);
+        EXPECT_EQ(stored(gpu, c.fileName), c.gpu);
+        EXPECT_EQ(stored(system, "DisableTaskMgr"), c.taskManager);
+        EXPECT_TRUE(kiosk.close());
+    }
 }
 
 TEST(KioskStartFailureTest, WithoutTheBrowserControlOneErrorBoxSaysSoAndTheKioskFails) {

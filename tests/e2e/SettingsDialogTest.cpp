@@ -41,6 +41,7 @@ const std::vector<Expected> expectedControls{
     {id::toolBar, "Button", "表示しない", 1320, 2000, 1215, 255},
     {id::closeButton, "Button", "閉じる", 120, 2400, 735, 375},
     {id::resetButton, "Button", "状態初期化", 960, 2400, 1215, 375},
+    {id::advancedButton, "Button", "詳細設定...", 4680, 2400, 1215, 375},
 };
 
 std::string ClassOf(HWND window) {
@@ -158,10 +159,10 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
             EXPECT_EQ(controlStyle & 3, CBS_DROPDOWN);
         }
         if (ClassOf(control) == "Button") {
-            EXPECT_EQ(controlStyle & BS_TYPEMASK,
-                      expected.id == id::closeButton || expected.id == id::resetButton
-                          ? BS_PUSHBUTTON
-                          : BS_AUTOCHECKBOX);
+            const bool pushButton = expected.id == id::closeButton ||
+                                    expected.id == id::resetButton ||
+                                    expected.id == id::advancedButton;
+            EXPECT_EQ(controlStyle & BS_TYPEMASK, pushButton ? BS_PUSHBUTTON : BS_AUTOCHECKBOX);
         }
     }
 }

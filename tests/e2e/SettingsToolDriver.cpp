@@ -27,30 +27,13 @@ std::vector<HWND> Children(HWND parent) {
 
 }  // namespace
 
-SettingsToolDriver::SettingsToolDriver(const std::string* settings)
+SettingsToolDriver::SettingsToolDriver(const std::string* settings, const std::string& title)
     : program_(WindowsPathOf(TAL_SETTAL_EXE), settings) {
     program_.start();
-    dialog_ = program_.waitForWindow("ヴァルノルト設定ツール", programTimeout);
+    dialog_ = program_.waitForWindow(title, programTimeout);
     if (dialog_ == nullptr) {
         throw std::runtime_error("the settings dialog did not appear");
     }
-}
-
-void SettingsToolDriver::setText(int id, const std::string& utf8) const {
-    const std::wstring text = win32::Utf8ToWide(utf8);
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                          SMTO_ABORTIFHUNG, 5000, &result);
-}
-
-bool SettingsToolDriver::isChecked(int id) const {
-    DWORD_PTR state = 0;
-    ::SendMessageTimeoutW(control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
-    return state == BST_CHECKED;
-}
-
-void SettingsToolDriver::click(int id) const {
-    ::PostMessageW(control(id), BM_CLICK, 0, 0);
 }
 
 HWND SettingsToolDriver::focus() const {
@@ -103,6 +86,23 @@ std::optional<std::string> SettingsToolDriver::stored(const std::string& key) co
                                                     program_.settingsPath().c_str());
     const std::string text(value.data(), length);
     return text == absent ? std::nullopt : std::optional<std::string>(text);
+}
+
+void SetControlText(HWND control, const std::string& utf8) {
+    const std::wstring text = win32::Utf8ToWide(utf8);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+bool IsControlChecked(HWND control) {
+    DWORD_PTR state = 0;
+    ::SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+void Click(HWND control) {
+    ::PostMessageW(control, BM_CLICK, 0, 0);
 }
 
 std::string MessageBoxText(HWND box) {

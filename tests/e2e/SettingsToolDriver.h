@@ -10,21 +10,28 @@
 
 namespace tal::test_support {
 
+// A control of any of the settings tool's windows, driven from outside.
+void SetControlText(HWND control, const std::string& utf8);
+bool IsControlChecked(HWND control);
+// Posted, so that a message box or a dialog that the click opens does not block the test.
+void Click(HWND control);
+
 // settal.exe started from a folder of its own with the given TAL.ini (or none), driven from
 // outside through its controls as a person would.
 class SettingsToolDriver {
 public:
-    explicit SettingsToolDriver(const std::string* settings);
+    // Waits for the dialog under `title` (UTF-8), which Group Policy changes.
+    explicit SettingsToolDriver(const std::string* settings,
+                                const std::string& title = "ヴァルノルト設定ツール");
 
     ProgramUnderTest& program() { return program_; }
     HWND dialog() const { return dialog_; }
     HWND control(int id) const { return ::GetDlgItem(dialog_, id); }
 
     std::string text(int id) const { return WindowText(control(id)); }
-    void setText(int id, const std::string& utf8) const;
-    bool isChecked(int id) const;
-    // Posted, so that a message box that the click opens does not block the test.
-    void click(int id) const;
+    void setText(int id, const std::string& utf8) const { SetControlText(control(id), utf8); }
+    bool isChecked(int id) const { return IsControlChecked(control(id)); }
+    void click(int id) const { Click(control(id)); }
     // The window with the keyboard focus in the settings tool's thread.
     HWND focus() const;
 

@@ -25,7 +25,7 @@ SECONDS = {
     "WaitToStart": (0, 86400),
     "IdleReset": (0, 86400),
     "IdleWarning": (0, 86400),
-    "HangSeconds": (10, 86400),
+    "HangSeconds": (10, 3600),
 }
 
 failures = []

@@ -40,6 +40,14 @@ TEST_F(PolicyTest, ManagedControlsShowThePolicyAreLockedAndTheirKeysStayUnwritte
     EXPECT_EQ(stored("ContextMenu"), "off");
 }
 
+TEST_F(PolicyTest, AManagedAdvancedKeyMarksTheTitleAndLocksNothingHere) {
+    setPolicy("SOFTWARE\\Policies\\TAL", "KeyLock", "on");
+    form.load();
+    EXPECT_TRUE(view.managedByPolicy);
+    EXPECT_TRUE(view.disabledTexts.empty());
+    EXPECT_TRUE(view.disabledChecks.empty());
+}
+
 TEST_F(PolicyTest, WithoutPoliciesNothingIsLockedOrMarked) {
     form.load();
     EXPECT_TRUE(view.disabledTexts.empty());

@@ -1,0 +1,302 @@
+// The page guard inside the real browser host of a started kiosk, called as the browser control
+// calls its host: through the client site the control was given, with the control's arguments.
+// Wine's control raises BeforeNavigate2 for IWebBrowser2::Navigate, so navigations are real; it
+// has no HTML engine, so new windows, keys and context menus are raised here by hand.
+#include <ole2.h>
+#include <windows.h>
+// After <windows.h>, which they need.
+#include <exdisp.h>
+#include <exdispid.h>
+#include <mshtmhst.h>
+#include <urlmon.h>
+#include <wrl/client.h>
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "kiosk/Kiosk.h"
+#include "kiosk/ui/MainWindow.h"
+#include "tests/support/Deadline.h"
+#include "tests/support/UserRegistry.h"
+#include "tests/wine/KioskServices.h"
+#include "win32/UniqueHandle.h"
+
+namespace tal {
+namespace {
+
+using namespace std::chrono_literals;
+using Microsoft::WRL::ComPtr;
+using UniqueBstr = win32::UniqueAny<BSTR, &::SysFreeString>;
+
+constexpr wchar_t startPage[] = L"about:blank";
+// CGID_MSHTML, the command group the control's HTML engine passes with keys (the import library
+// lacks it).
+constexpr GUID htmlCommands = {
+    0xde4ba900, 0x59ca, 0x11cf, {0x95, 0x92, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+
+UniqueBstr Bstr(const std::wstring& text) {
+    return UniqueBstr(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+}
+
+// Keeps the modifiers down in this thread's keyboard state, where GetKeyState reads them.
+class HeldKeys {
+public:
+    HeldKeys(bool control, bool shift) {
+        ::GetKeyboardState(saved_.data());
+        std::array<BYTE, 256> state{};
+        state[VK_CONTROL] = state[VK_LCONTROL] = control ? 0x80 : 0;
+        state[VK_SHIFT] = state[VK_LSHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(state.data());
+    }
+    ~HeldKeys() { ::SetKeyboardState(saved_.data()); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    std::array<BYTE, 256> saved_{};
+};
+
+class PageGuardTest : public testing::Test, protected test_support::KioskServices {
+protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
+    void TearDown() override {
+        form.reset();
+        window.reset();
+        test_support::DeleteUserValue(test_support::policyKey, "NoBrowserContextMenu");
+        ::OleUninitialize();
+    }
+
+    // A kiosk started as the program starts it, with these lines in its settings file.
+    void start(const std::string& lines, const std::string& page = "about:blank") {
+        form.reset();
+        window.reset();
+        folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n" + lines);
+        window.emplace(::GetModuleHandleW(nullptr));
+        form.emplace(platform(), *window);
+        form->start();
+        window->applyPageRules(form->pageRules());
+    }
+
+    IWebBrowser2& control() { return *window->browser().control(); }
+    std::wstring location() { return window->browser().locationUrl(); }
+
+    // The host as the control reaches it: through the client site it was given.
+    template <class Interface>
+    ComPtr<Interface> site(REFIID riid) {
+        ComPtr<IOleObject> object;
+        ComPtr<IOleClientSite> clientSite;
+        ComPtr<Interface> asked;
+        EXPECT_EQ(control().QueryInterface(IID_PPV_ARGS(object.GetAddressOf())), S_OK);
+        EXPECT_EQ(object->GetClientSite(clientSite.GetAddressOf()), S_OK);
+        EXPECT_EQ(clientSite->QueryInterface(riid, reinterpret_cast<void**>(asked.GetAddressOf())),
+                  S_OK);
+        return asked;
+    }
+    ComPtr<IDocHostUIHandler> uiHandler() { return site<IDocHostUIHandler>(IID_IDocHostUIHandler); }
+    ComPtr<IDispatch> eventSink() { return site<IDispatch>(DIID_DWebBrowserEvents2); }
+
+    std::optional<kiosk_ui::MainWindow> window;
+    std::optional<Kiosk> form;
+};
+
+// DWebBrowserEvents2::NewWindow3 as the control raises it, the arguments in reverse order; the
+// Cancel that the sink leaves.
+VARIANT_BOOL RaiseNewWindow3(IDispatch& sink, const std::wstring& address) {
+    IDispatch* newWindow = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    const UniqueBstr url = Bstr(address);
+    const UniqueBstr context = Bstr(startPage);
+    std::array<VARIANTARG, 5> arguments{};
+    arguments[4].vt = VT_BYREF | VT_DISPATCH;
+    arguments[4].ppdispVal = &newWindow;
+    arguments[3].vt = VT_BYREF | VT_BOOL;
+    arguments[3].pboolVal = &cancel;
+    arguments[2].vt = VT_I4;
+    arguments[2].lVal = 0x2;  // NWMF_USERINITED: after a click
+    arguments[1].vt = VT_BSTR;
+    arguments[1].bstrVal = context.get();
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = url.get();
+    DISPPARAMS parameters{arguments.data(), nullptr, 5, 0};
+    EXPECT_EQ(sink.Invoke(DISPID_NEWWINDOW3, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                          &parameters, nullptr, nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(newWindow, nullptr) << "no window object handed back";
+    return cancel;
+}
+
+// DWebBrowserEvents2::BeforeNavigate2 as the control raises it for `frame`; the Cancel left.
+VARIANT_BOOL RaiseBeforeNavigate2(IDispatch& sink, IDispatch* frame, const std::wstring& address) {
+    const UniqueBstr url = Bstr(address);
+    VARIANT urlValue{};
+    urlValue.vt = VT_BSTR;
+    urlValue.bstrVal = url.get();
+    VARIANT empty{};
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    std::array<VARIANTARG, 7> arguments{};
+    arguments[6].vt = VT_DISPATCH;
+    arguments[6].pdispVal = frame;
+    for (const int byVariant : {5, 4, 3, 2, 1}) {
+        arguments[byVariant].vt = VT_BYREF | VT_VARIANT;
+        arguments[byVariant].pvarVal = byVariant == 5 ? &urlValue : &empty;
+    }
+    arguments[0].vt = VT_BYREF | VT_BOOL;
+    arguments[0].pboolVal = &cancel;
+    DISPPARAMS parameters{arguments.data(), nullptr, 7, 0};
+    EXPECT_EQ(sink.Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                          &parameters, nullptr, nullptr, nullptr),
+              S_OK);
+    return cancel;
+}
+
+TEST_F(PageGuardTest, ANewWindowNeverOpensAndAnAllowedOneShowsInTheKiosksOwnBrowser) {
+    const struct {
+        const char* name;
+        const char* settings;
+        const wchar_t* address;
+        bool shownInPlace;
+    } cases[] = {
+        {"same, allowed", "NewWindows=same\r\nAllowedSites=*.example.jp\r\n",
+         L"https://www.example.jp/map.html", true},
+        {"same, refused", "NewWindows=same\r\nAllowedSites=*.example.jp\r\n",
+         L"https://other.example/", false},
+        {"block", "NewWindows=block\r\n", L"https://www.example.jp/map.html", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start(c.settings);
+        ASSERT_EQ(location(), startPage);
+        EXPECT_EQ(RaiseNewWindow3(*eventSink().Get(), c.address), VARIANT_TRUE);
+        if (c.shownInPlace) {
+            EXPECT_TRUE(test_support::WaitFor([&] { return location() == c.address; }, 5s))
+                << "the kiosk's browser shows " << location().size() << " characters";
+        } else {
+            test_support::PumpFor(300ms);
+            EXPECT_EQ(location(), startPage);
+        }
+    }
+}
+
+TEST_F(PageGuardTest, TheControlsOwnNavigationsStopAtTheRules) {
+    folder.write("start.html", "<p>start</p>");
+    folder.write("floor2.html", "<p>floor 2</p>");
+    start("AllowedSites=*.example.jp\r\n", folder.file("start.html"));
+    const std::string inStartFolder = folder.file("floor2.html");
+    const struct {
+        std::wstring address;
+        bool allowed;
+    } cases[] = {
+        {L"https://www.example.jp/page.html", true},
+        {L"https://other.example/page.html", false},
+        {std::wstring(inStartFolder.begin(), inStartFolder.end()), true},
+        {L"C:\\windows\\win.ini", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.address.begin(), c.address.end()));
+        const std::wstring before = location();
+        EXPECT_EQ(window->browser().navigate(c.address), S_OK);
+        test_support::PumpFor(300ms);
+        if (c.allowed) {
+            EXPECT_NE(location(), before);
+        } else {
+            EXPECT_EQ(location(), before);
+        }
+    }
+}
+
+TEST_F(PageGuardTest, OnlyTheTopFramesNavigationsAreChecked) {
+    start("AllowedSites=*.example.jp\r\n");
+    ComPtr<IDispatch> top;
+    ASSERT_EQ(control().QueryInterface(IID_PPV_ARGS(top.GetAddressOf())), S_OK);
+    // A frame of the page is another browser object than the control.
+    ComPtr<IDispatch> frame;
+    ASSERT_EQ(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_PPV_ARGS(frame.GetAddressOf())),
+              S_OK);
+    EXPECT_EQ(RaiseBeforeNavigate2(*eventSink().Get(), top.Get(), L"https://other.example/"),
+              VARIANT_TRUE);
+    EXPECT_EQ(RaiseBeforeNavigate2(*eventSink().Get(), frame.Get(), L"https://other.example/"),
+              VARIANT_FALSE);
+}
+
+TEST_F(PageGuardTest, BrowserShortcutsThatLeaveThePageAreSwallowed) {
+    const struct {
+        const char* name;
+        const char* settings;
+        WPARAM key;
+        bool control;
+        bool shift;
+        HRESULT expected;  // S_OK: handled by the host, so the control does nothing
+    } cases[] = {
+        {"Ctrl+N", "", 'N', true, false, S_OK},
+        {"N", "", 'N', false, false, S_FALSE},
+        {"Ctrl+C", "", 'C', true, false, S_FALSE},
+        {"Ctrl+P", "", 'P', true, false, S_OK},
+        {"Ctrl+P, Printing=on", "Printing=on\r\n", 'P', true, false, S_FALSE},
+        {"Ctrl+Shift+P, Printing=on", "Printing=on\r\n", 'P', true, true, S_OK},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start(c.settings);
+        // As GetMessage leaves it for a key going down: repeat count 1 and the scan code.
+        MSG message{};
+        message.hwnd = ::GetWindow(window->handle(), GW_CHILD);
+        message.message = WM_KEYDOWN;
+        message.wParam = c.key;
+        message.lParam = static_cast<LPARAM>(
+            1 | ::MapVirtualKeyW(static_cast<UINT>(c.key), MAPVK_VK_TO_VSC) << 16);
+        const HeldKeys held(c.control, c.shift);
+        EXPECT_EQ(uiHandler()->TranslateAccelerator(&message, &htmlCommands, 0), c.expected);
+    }
+}
+
+TEST_F(PageGuardTest, TheContextMenuIsSwallowedOnlyWhenSwitchedOff) {
+    for (const auto& [settings, expected] :
+         {std::pair{"", S_FALSE}, std::pair{"ContextMenu=off\r\n", S_OK}}) {
+        SCOPED_TRACE(settings);
+        start(settings);
+        POINT point{100, 100};
+        ComPtr<IDispatch> element;
+        ASSERT_EQ(control().QueryInterface(IID_PPV_ARGS(element.GetAddressOf())), S_OK);
+        EXPECT_EQ(
+            uiHandler()->ShowContextMenu(CONTEXT_MENU_DEFAULT, &point, &control(), element.Get()),
+            expected);
+    }
+}
+
+TEST_F(PageGuardTest, TheHostAsksForNoBorderAndNoHelpMenu) {
+    start("");
+    DOCHOSTUIINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_EQ(uiHandler()->GetHostInfo(&info), S_OK);
+    EXPECT_EQ(info.dwFlags & (DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DISABLE_HELP_MENU),
+              static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DISABLE_HELP_MENU));
+}
+
+TEST_F(PageGuardTest, TheDownloadManagerTakesEveryDownloadAndSavesNothing) {
+    start("");
+    const auto services = site<IServiceProvider>(IID_IServiceProvider);
+    ComPtr<IDownloadManager> downloads;
+    ASSERT_EQ(services->QueryService(kiosk_ui::downloadManagerId, kiosk_ui::downloadManagerId,
+                                     reinterpret_cast<void**>(downloads.GetAddressOf())),
+              S_OK);
+    ComPtr<IMoniker> moniker;
+    ASSERT_EQ(::CreateURLMonikerEx(nullptr, L"https://www.example.jp/files/setup.exe",
+                                   moniker.GetAddressOf(), URL_MK_UNIFORM),
+              S_OK);
+    ComPtr<IBindCtx> context;
+    ASSERT_EQ(::CreateBindCtx(0, context.GetAddressOf()), S_OK);
+    BINDINFO info{};
+    info.cbSize = sizeof info;
+    // S_OK: handled, so the control shows no download dialog of its own.
+    EXPECT_EQ(downloads->Download(moniker.Get(), context.Get(), BINDVERB_GET, 0, &info,
+                                  L"Content-Type: application/octet-stream\r\n", nullptr, CP_UTF8),
+              S_OK);
+}
+
+}  // namespace
+}  // namespace tal
