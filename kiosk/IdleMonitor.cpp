@@ -32,7 +32,11 @@ IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)
     : resetAfter_(resetAfter), warning_(std::min(warning, resetAfter)) {}
 
 IdleStep IdleMonitor::step(const platform::InputTimes& times) {
-    if (!enabled() || !baselineTaken_) {
+    if (!enabled()) {
+        return {};
+    }
+    if (!baselineTaken_) {
+        resetDone(times);
         return {};
     }
     observe(times.lastInput);

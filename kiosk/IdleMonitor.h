@@ -35,6 +35,8 @@ public:
     static constexpr std::uint32_t echoMilliseconds = 500;
 
     bool enabled() const { return resetAfter_ != 0; }
+    // The first step only notes the last input: what came before the kiosk's first tick (its own
+    // window appearing under the pointer, on some systems) belongs to no visitor.
     IdleStep step(const platform::InputTimes& times);
     // A reset happened: the input so far belongs to the visitor who has gone.
     void resetDone(const platform::InputTimes& times);

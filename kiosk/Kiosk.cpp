@@ -61,10 +61,6 @@ void Kiosk::start() {
         ports_.session.suppressCookiePersistence();
         reset(ResetTrigger::startupWipe);
     } else {
-        const platform::InputTimes times = ports_.input.inputTimes();
-        idle_.resetDone(times);
-        // The window appears when start-up is over: what the system makes of that is no visit.
-        idle_.windowsChanged(times.now, times.now);
         view_.navigate(startPage_);
     }
     view_.setTimerInterval(tickInterval);
@@ -233,8 +229,10 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     }
     view_.navigate(startPage_);
     const platform::InputTimes done = ports_.input.inputTimes();
-    idle_.resetDone(done);
-    idle_.windowsChanged(changeFrom, done.now);
+    if (!atStart) {
+        idle_.resetDone(done);
+        idle_.windowsChanged(changeFrom, done.now);
+    }
     report.milliseconds = ports_.clock.tickCount() - started;
     ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
                                {"closed", report.windowsClosed},

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "kiosk/IdleMonitor.h"
 #include "kiosk/ui/IdleWarningWindow.h"
 #include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
@@ -24,10 +23,10 @@ using namespace std::chrono_literals;
 
 constexpr char inactivityReset[] = " reset trigger=inactivity ";
 
-// A visitor's input, sent once the kiosk's window has been there for a while: input right after
-// the kiosk changed its windows is taken for the system's echo of that change.
+// A visitor's input, sent once the kiosk has been running for a while: input before its first tick
+// or right after it changed its windows is no visitor's.
 void MoveMouse() {
-    test_support::PumpFor(2 * std::chrono::milliseconds(IdleMonitor::echoMilliseconds));
+    test_support::PumpFor(2500ms);
     static LONG step = 1;
     step = -step;
     INPUT input{};

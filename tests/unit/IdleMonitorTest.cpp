@@ -82,6 +82,14 @@ TEST(IdleMonitorTest, OffAtZeroAndAWarningLongerThanTheWaitCoversItWhole) {
     EXPECT_EQ(shortWait.step({1 + 1, 1}), (IdleStep{Kind::warn, 5}));
 }
 
+TEST(IdleMonitorTest, InputBeforeTheFirstStepBelongsToNoVisitor) {
+    IdleMonitor monitor(resetAfter, warning);
+    EXPECT_EQ(monitor.step({1000, 500}), IdleStep{}) << "the kiosk's own window appearing";
+    EXPECT_EQ(monitor.step({500 + 10 * resetAfter, 500}), IdleStep{});
+    EXPECT_EQ(monitor.step({600 + 10 * resetAfter, 600 + 10 * resetAfter - resetAfter}),
+              (IdleStep{Kind::reset, 0}));
+}
+
 TEST(IdleMonitorTest, AnsweringTheWarningPostponesTheResetAsInputWould) {
     IdleMonitor monitor(resetAfter, warning);
     monitor.resetDone({0, 0});

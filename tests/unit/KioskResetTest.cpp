@@ -85,6 +85,8 @@ protected:
         setting("IdleWarning", "5");
         input.times = {1000, 1000};
         startWith("off");
+        form.tick();  // the first tick notes the input so far
+        log.calls.clear();
     }
 
     void tickAt(std::uint32_t now) {
