@@ -54,15 +54,18 @@ std::optional<std::string> Read(platform::RegistryKey* key, const Setting& setti
 
 }  // namespace
 
+PolicyStore::PolicyStore(platform::Registry& registry)
+    : machine_(registry.openMachineKey(std::string(policyKey))),
+      user_(registry.openKey(std::string(policyKey))) {}
+
 std::optional<std::string> PolicyStore::value(const Setting& setting) const {
     if (setting.kind == SettingKind::position) {
         return std::nullopt;
     }
-    const std::string path(policyKey);
-    if (auto machine = Read(registry_.openMachineKey(path).get(), setting)) {
+    if (auto machine = Read(machine_.get(), setting)) {
         return machine;
     }
-    return Read(registry_.openKey(path).get(), setting);
+    return Read(user_.get(), setting);
 }
 
 }  // namespace tal

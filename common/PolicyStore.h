@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,12 +18,14 @@ inline constexpr std::string_view policyKey = "SOFTWARE\\Policies\\TAL";
 // Anything else, and a key that cannot be opened, is as if no policy were set.
 class PolicyStore {
 public:
-    explicit PolicyStore(platform::Registry& registry) : registry_(registry) {}
+    // Opens both keys once: every setting is looked up in them at start-up.
+    explicit PolicyStore(platform::Registry& registry);
 
     std::optional<std::string> value(const Setting& setting) const;
 
 private:
-    platform::Registry& registry_;
+    std::unique_ptr<platform::RegistryKey> machine_;
+    std::unique_ptr<platform::RegistryKey> user_;
 };
 
 }  // namespace tal

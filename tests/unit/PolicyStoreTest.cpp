@@ -59,10 +59,13 @@ TEST_P(PolicyPrecedenceTest, MachineThenUserThenFileThenDefault) {
     if (c.file) {
         profile.set(path, "CONFIG", name, *c.file);
     }
-    const PolicyStore policies(registry);
-    const SettingsFile settings(profile, path, &policies);
-    EXPECT_EQ(settings.ReadSetting(c.setting.key, c.setting.kioskDefault), c.expected) << c.name;
-    EXPECT_EQ(registry.openKeys(), 0);
+    {
+        const PolicyStore policies(registry);
+        const SettingsFile settings(profile, path, &policies);
+        EXPECT_EQ(settings.ReadSetting(c.setting.key, c.setting.kioskDefault), c.expected)
+            << c.name;
+    }
+    EXPECT_EQ(registry.openKeys(), 0) << "the store closes its keys";
 }
 
 const std::string longText(100 * 1024, 'x');
