@@ -95,13 +95,11 @@ std::string OneLine(std::string_view sites) {
 }
 
 std::string OnePerLine(std::string_view sites) {
-    std::string lines = OneLine(sites);
-    std::replace(lines.begin(), lines.end(), ' ', '\n');
-    std::string result;
-    for (const char c : lines) {
-        result += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::string lines;
+    for (const char c : OneLine(sites)) {
+        lines += c == ' ' ? std::string("\r\n") : std::string(1, c);
     }
-    return result;
+    return lines;
 }
 
 }  // namespace
