@@ -7,6 +7,7 @@
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
+#include "kiosk/BrowserMode.h"
 #include "kiosk/Lockdown.h"
 #include "kiosk/PowerOff.h"
 #include "kiosk/PowerOffTime.h"
@@ -34,6 +35,7 @@ Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
       version_(version) {}
 
 void Kiosk::start() {
+    // Before anything is read or written: beside that program the kiosk leaves no trace.
     if (ports_.desktop.findWindow(std::nullopt, std::string(foreignProgramTitle)) != 0) {
         refused_ = true;
         view_.close();
@@ -43,6 +45,7 @@ void Kiosk::start() {
     const PolicyStore policies(ports_.registry);
     const SettingsFile settings(ports_.profile, SettingsFilePath(ports_.process.applicationPath()),
                                 &policies);
+    view_.createBrowser(PrepareBrowserMode(settings, ports_.registry, ports_.process));
     applyLockdown(settings);
     wait(StartDelayMilliseconds(LeadingNumber(Read(settings, settings::WaitToStart))));
     if (closed_) {

@@ -10,10 +10,8 @@
 #include "Version.h"
 #include "common/EventLog.h"
 #include "common/ExitCodes.h"
-#include "kiosk/BrowserMode.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
-#include "kiosk/ui/BrowserFeatures.h"
 #include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
@@ -58,7 +56,6 @@ public:
     KioskProgram(HINSTANCE instance, tal::EventLog& log)
         : instance_(instance),
           log_(log),
-          modernRendering_(PrepareBrowser(profile_, registry_, process_)),
           window_(instance),
           kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
@@ -121,16 +118,6 @@ public:
     }
 
 private:
-    // Before the browser control is created, which reads how to render once per process.
-    static bool PrepareBrowser(tal::platform::ProfileFile& profile,
-                               tal::platform::Registry& registry, tal::platform::Process& process) {
-        const bool modern = tal::PrepareBrowserMode(profile, registry, process);
-        if (modern) {
-            tal::kiosk_ui::EnableBrowserProcessFeatures();
-        }
-        return modern;
-    }
-
     void showReturnButton() {
         buttonWindow_.emplace(instance_);
         button_.emplace(tal::ReturnButtonPorts{profile_, process_, desktop_, menu_}, *buttonWindow_,
@@ -154,7 +141,6 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
-    bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;

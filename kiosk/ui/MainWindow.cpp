@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "kiosk/ui/BrowserFeatures.h"
 #include "win32/Dpi.h"
 #include "win32/TextConversion.h"
 
@@ -42,7 +43,6 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
             true,
             "メインウィンドウを作成できませんでした。"},
            instance);
-    browser_.create(handle());
 }
 
 MainWindow::~MainWindow() {
@@ -71,6 +71,13 @@ bool MainWindow::preTranslate(MSG& message) {
 
 void MainWindow::close() {
     destroy();
+}
+
+void MainWindow::createBrowser(bool processFeatures) {
+    if (processFeatures) {
+        EnableBrowserProcessFeatures();
+    }
+    browser_.create(handle());
 }
 
 float MainWindow::screenWidth() {

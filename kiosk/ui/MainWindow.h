@@ -15,8 +15,8 @@
 namespace tal::kiosk_ui {
 
 // The kiosk's main window "Varnolt": borderless, without a taskbar button, holding the browser
-// control; and its timer. Construction throws a win32::Failure when the window or the browser
-// control cannot be created.
+// control; and its timer. Construction throws a win32::Failure when the window cannot be created,
+// createBrowser when the browser control cannot.
 class MainWindow : public win32::Window<MainWindow>, public KioskView {
 public:
     explicit MainWindow(HINSTANCE instance);
@@ -48,6 +48,7 @@ public:
     std::function<void()> onBrowserReplaced;
 
     void close() override;
+    void createBrowser(bool processFeatures) override;
     float screenWidth() override;
     float screenHeight() override;
     void setWindowGeometry(Geometry property, float twips) override;

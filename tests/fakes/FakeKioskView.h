@@ -23,6 +23,9 @@ public:
         log_.add("Close");
         closed = true;
     }
+    void createBrowser(bool processFeatures) override {
+        log_.add(std::string("CreateBrowser") + (processFeatures ? " with features" : ""));
+    }
     float screenWidth() override { return width; }
     float screenHeight() override { return height; }
     void setWindowGeometry(Geometry property, float twips) override {

@@ -1,4 +1,5 @@
 // The kiosk's start-up, checked through the calls it makes.
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,7 +36,18 @@ TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefault
         keys.emplace(setting.key);
     }
     EXPECT_EQ(reads, keys);
+    const std::string emulation =
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
+    const std::string gpu =
+        "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_GPU_RENDERING";
     const std::vector<std::string> expected{"FindWindow (null) \"Rx7300\"",
+                                            "RegCreateKey " + emulation,
+                                            "RegSetValueEx TAL.exe 4 4",
+                                            "RegCloseKey " + emulation,
+                                            "RegCreateKey " + gpu,
+                                            "RegSetValueEx TAL.exe 4 4",
+                                            "RegCloseKey " + gpu,
+                                            "CreateBrowser with features",
                                             "EnumWindows",
                                             "EnumWindows",
                                             "Window.Height 15360",
@@ -94,8 +106,12 @@ TEST_P(KioskLockdownTest, EachKeyRunsItsOperationOnlyForItsWord) {
     setting(GetParam().key, GetParam().value);
     form.start();
 
+    // The browser's own registry values come before the control, the lockdown after it.
     std::vector<std::string> lockdownCalls;
-    for (const std::string& call : log.calls) {
+    const auto created =
+        std::find(log.calls.begin(), log.calls.end(), "CreateBrowser with features");
+    ASSERT_NE(created, log.calls.end());
+    for (const std::string& call : std::vector<std::string>(created, log.calls.end())) {
         if (!call.starts_with("GetPrivateProfileString") &&
             !call.starts_with("FindWindow (null)") && call != "EnumWindows" &&
             (call.starts_with("Find") || call.starts_with("Show") || call.starts_with("Reg"))) {

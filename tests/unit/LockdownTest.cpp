@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/SettingsFile.h"
 #include "kiosk/BrowserMode.h"
 
 #include "tests/fakes/FakeProcess.h"
@@ -150,7 +151,8 @@ TEST_P(BrowserModeTest, OnlyLegacyKeepsTheOldRendering) {
     if (GetParam().value != nullptr) {
         profile.set("C:\\Kiosk\\TAL.ini", "CONFIG", "BrowserMode", GetParam().value);
     }
-    EXPECT_EQ(PrepareBrowserMode(profile, registry, process), GetParam().modern);
+    EXPECT_EQ(PrepareBrowserMode(SettingsFile(profile, "C:\\Kiosk\\TAL.ini"), registry, process),
+              GetParam().modern);
     const auto emulation = registry.value(
         "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION",
         "kiosk-2.exe");

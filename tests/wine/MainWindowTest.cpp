@@ -135,6 +135,7 @@ TEST_F(MainWindowTest, AReplacedBrowserStartsEmptyGoesWhereToldAndKeepsThePageGu
 
 TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    window.createBrowser(false);
     window.navigate("about:blank");
     ASSERT_TRUE(test_support::WaitFor(
         [&] { return window.browser().locationUrl() == L"about:blank"; }, 5s));
