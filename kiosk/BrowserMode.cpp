@@ -12,8 +12,7 @@ bool PrepareBrowserMode(platform::ProfileFile& profile, platform::Registry& regi
                         platform::Process& process) {
     const PolicyStore policies(registry);
     const SettingsFile settings(profile, SettingsFilePath(process.applicationPath()), &policies);
-    if (FlagIs(settings.ReadSetting(settings::BrowserMode.key, settings::BrowserMode.kioskDefault),
-               "legacy")) {
+    if (FlagIs(settings.ReadSetting(settings::BrowserMode), choice::legacyRendering.word)) {
         return false;
     }
     EnableModernRendering(registry, process.executableFileName());
