@@ -163,9 +163,9 @@ void Kiosk::tick() {
 void Kiosk::powerOff() {
     // Written before the call: a power-off that works ends every process at once.
     ports_.log.write("poweroff", {{"time", powerOffTime_}});
-    if (!power_off::ShutdownSystem(power_off::powerOffFlags, ports_.shutdown, ports_.process,
-                                   ports_.messageBoxes)) {
-        ports_.log.write("poweroff-failed", {{"error", ports_.shutdown.lastError()}});
+    if (const std::optional<std::uint32_t> error = power_off::ShutdownSystem(
+            power_off::powerOffFlags, ports_.shutdown, ports_.process, ports_.messageBoxes)) {
+        ports_.log.write("poweroff-failed", {{"error", *error}});
     }
 }
 

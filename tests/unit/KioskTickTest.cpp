@@ -116,7 +116,7 @@ TEST_F(PowerOffTickTest, AnEmptyOrMissingPowerOffTimeNeverMatches) {
 TEST_F(PowerOffTickTest, AFailedShutdownStillLetsTheTickReset) {
     setting("TimeToShutdown", "18:00");
     form.start();
-    shutdown.failures["ExitWindowsEx"] = 1314;
+    shutdown.failure = 1314;
     form.requestReset();
     EXPECT_EQ(shutdownsAt({18, 0, 0}), 1);
     EXPECT_THAT(messageBoxes.shown, ElementsAre(fakes::ShownMessageBox{"1314", "TAL", 0}));
@@ -126,7 +126,7 @@ TEST_F(PowerOffTickTest, AFailedShutdownStillLetsTheTickReset) {
 TEST_F(PowerOffTickTest, TicksWhileTheErrorBoxIsOpenDoNothing) {
     setting("TimeToShutdown", "18:00");
     form.start();
-    shutdown.failures["OpenProcessToken"] = 5;
+    shutdown.failure = 5;
     clock.time = {18, 0, 0};
     int nestedTicks = 0;
     messageBoxes.whileOpen = [&] {
