@@ -64,6 +64,7 @@ public:
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
+        window_.reportFailuresTo(log_);
         window_.onTimer = [this] { kiosk_.tick(); };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
@@ -133,6 +134,7 @@ private:
 
     void showReturnButton() {
         buttonWindow_.emplace(instance_);
+        buttonWindow_->reportFailuresTo(log_);
         button_.emplace(tal::ReturnButtonPorts{profile_, process_, desktop_, menu_}, *buttonWindow_,
                         [this] { kiosk_.reset(tal::ResetTrigger::button); });
         buttonWindow_->onClick = [this] { button_->press(); };

@@ -166,6 +166,9 @@ void MainWindow::replaceBrowser() {
 void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {
     if (!idleWarning_) {
         idleWarning_.emplace(instance_);
+        if (failureLog() != nullptr) {
+            idleWarning_->reportFailuresTo(*failureLog());
+        }
         idleWarning_->onContinue = [this] {
             if (onContinueSession) {
                 onContinueSession();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,24 @@ TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
     EXPECT_EQ(unloads, 1);
     MSG quit{};
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+}
+
+// The event log that the program gives its windows hears of a handler that failed, and the window
+// goes on with its next message.
+TEST_F(MainWindowTest, AFailingHandlerIsWrittenToTheLogAndTheWindowGoesOn) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    window.reportFailuresTo(log);
+    int ticks = 0;
+    window.onTimer = [&ticks] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    };
+    window.setTimerInterval(10);
+    EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 2; }, 5s));
+    const std::string text = folder.read("TAL.log");
+    EXPECT_NE(text.find(" TAL handler-failed class=TAL.Kiosk message=0x0113 what=\"tick failed\""),
+              std::string::npos)
+        << text;
 }
 
 }  // namespace
