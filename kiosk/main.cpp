@@ -76,7 +76,7 @@ public:
             }
         };
         // The button window goes with the main window: the program ends when the kiosk closes.
-        window_.onUnload = [this] {
+        window_.onClosed = [this] {
             kiosk_.onClosed();
             button_.reset();
             buttonWindow_.reset();
