@@ -6,11 +6,7 @@ namespace tal {
 
 namespace {
 
-// Most policy values fit; a longer one is read again at its size.
-constexpr std::size_t firstCapacity = 256;
-
-std::optional<std::string> Converted(const platform::RegistryQueryResult& stored,
-                                     SettingKind kind) {
+std::optional<std::string> Converted(const platform::RegistryValue& stored, SettingKind kind) {
     const auto& data = stored.data;
     switch (stored.type) {
         case platform::registry_type::text:
@@ -41,15 +37,11 @@ std::optional<std::string> Read(platform::RegistryKey* key, const Setting& setti
     if (key == nullptr) {
         return std::nullopt;
     }
-    const std::string name(setting.key);
-    platform::RegistryQueryResult stored = key->queryValue(name, firstCapacity);
-    if (stored.status == platform::registry_status::moreData) {
-        stored = key->queryValue(name, stored.size);
-    }
-    if (stored.status != platform::registry_status::success) {
+    const std::optional<platform::RegistryValue> stored = key->readValue(std::string(setting.key));
+    if (!stored) {
         return std::nullopt;
     }
-    return Converted(stored, setting.kind);
+    return Converted(*stored, setting.kind);
 }
 
 }  // namespace

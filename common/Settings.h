@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace tal {
@@ -12,48 +14,185 @@ enum class SettingKind {
     text,
     // "on" or "off"; a policy may give 1 or 0.
     flag,
-    // A number of seconds; a policy may give the number.
+    // A number of seconds within the key's range; a policy may give the number.
     seconds,
+    // One of the key's words.
+    choice,
     // Written by the kiosk itself: never a policy.
     position,
 };
 
-// A key of section CONFIG with the value each program assumes while the key is missing.
-struct Setting {
-    std::string_view key;
-    std::string_view kioskDefault;
-    // Only for keys that the settings tool shows; the others it never reads.
-    std::string_view settingsToolDefault;
-    SettingKind kind = SettingKind::text;
+// A word that a key may hold, and the name the settings tool's dialogs show for it (UTF-8).
+struct Choice {
+    std::string_view word;
+    std::string_view name;
 };
 
+// The seconds an operator may give a key.
+struct SecondsRange {
+    std::uint32_t minimum = 0;
+    std::uint32_t maximum = 0;
+    // Whole seconds only.
+    bool whole = false;
+};
+
+// A key of section CONFIG with the value each program assumes while the key is missing.
+struct Setting {
+    std::string_view key{};
+    // What the kiosk and the watchdog assume.
+    std::string_view kioskDefault{};
+    // Only for keys of the settings dialog that it fills with its own default; the advanced dialog
+    // shows the kiosk's.
+    std::string_view settingsToolDefault{};
+    SettingKind kind = SettingKind::text;
+    // What the settings tool's dialogs call the key (UTF-8); empty for keys they do not show.
+    std::string_view label{};
+    // For a choice: its words, the default first.
+    std::span<const Choice> choices{};
+    // For seconds.
+    SecondsRange range{};
+};
+
+namespace choice {
+inline constexpr Choice newestRendering{"edge", "最新の表示モード"};
+inline constexpr Choice legacyRendering{"legacy", "古い互換表示モード"};
+inline constexpr Choice sameWindow{"same", "キオスクのウィンドウで開く"};
+inline constexpr Choice noWindow{"block", "開かない"};
+
+inline constexpr std::array browserModes{newestRendering, legacyRendering};
+inline constexpr std::array newWindows{sameWindow, noWindow};
+}  // namespace choice
+
 namespace settings {
-inline constexpr Setting StartPage{"StartPage", defaultStartPage, defaultStartPage};
-inline constexpr Setting TimeToShutdown{"TimeToShutdown", "", "18:00"};
-inline constexpr Setting WaitToStart{"WaitToStart", "0", {}, SettingKind::seconds};
-inline constexpr Setting TaskBar{"TaskBar", "on", "off", SettingKind::flag};
-inline constexpr Setting TaskBarHide{"TaskBarHide", "off", {}, SettingKind::flag};
-inline constexpr Setting ContextMenu{"ContextMenu", "on", "off", SettingKind::flag};
-inline constexpr Setting ToolBar{"ToolBar", "on", "off", SettingKind::flag};
-inline constexpr Setting InitButton{"InitButton", "off", "on", SettingKind::flag};
-inline constexpr Setting InitButtonX{"InitButtonX", "0", {}, SettingKind::position};
-inline constexpr Setting InitButtonY{"InitButtonY", "0", {}, SettingKind::position};
-inline constexpr Setting ClearSession{"ClearSession", "off", {}, SettingKind::flag};
-inline constexpr Setting IdleReset{"IdleReset", "0", {}, SettingKind::seconds};
-inline constexpr Setting IdleWarning{"IdleWarning", "10", {}, SettingKind::seconds};
-inline constexpr Setting BrowserMode{"BrowserMode", "edge", {}};
-inline constexpr Setting NewWindows{"NewWindows", "same", {}};
-inline constexpr Setting AllowedSites{"AllowedSites", "", {}};
-inline constexpr Setting Printing{"Printing", "off", {}, SettingKind::flag};
-inline constexpr Setting KeyLock{"KeyLock", "off", {}, SettingKind::flag};
-inline constexpr Setting TaskManager{"TaskManager", "on", {}, SettingKind::flag};
-// Read by the watchdog, talwatch.exe.
-inline constexpr Setting HangSeconds{"HangSeconds", "30", {}, SettingKind::seconds};
+// A day: beyond it a wait or an idle time is taken for a typing error.
+inline constexpr std::uint32_t day = 86400;
+
+inline constexpr Setting StartPage{.key = "StartPage",
+                                   .kioskDefault = defaultStartPage,
+                                   .settingsToolDefault = defaultStartPage,
+                                   .label = "スタートページ"};
+inline constexpr Setting TimeToShutdown{.key = "TimeToShutdown",
+                                        .kioskDefault = "",
+                                        .settingsToolDefault = "18:00",
+                                        .label = "電源切断時刻"};
+inline constexpr Setting WaitToStart{
+    .key = "WaitToStart", .kioskDefault = "0", .kind = SettingKind::seconds, .range = {0, day}};
+inline constexpr Setting TaskBar{.key = "TaskBar",
+                                 .kioskDefault = "on",
+                                 .settingsToolDefault = "off",
+                                 .kind = SettingKind::flag,
+                                 .label = "タスクバー"};
+inline constexpr Setting TaskBarHide{
+    .key = "TaskBarHide", .kioskDefault = "off", .kind = SettingKind::flag};
+inline constexpr Setting ContextMenu{.key = "ContextMenu",
+                                     .kioskDefault = "on",
+                                     .settingsToolDefault = "off",
+                                     .kind = SettingKind::flag,
+                                     .label = "右クリック"};
+inline constexpr Setting ToolBar{.key = "ToolBar",
+                                 .kioskDefault = "on",
+                                 .settingsToolDefault = "off",
+                                 .kind = SettingKind::flag,
+                                 .label = "ツールバー"};
+inline constexpr Setting InitButton{.key = "InitButton",
+                                    .kioskDefault = "off",
+                                    .settingsToolDefault = "on",
+                                    .kind = SettingKind::flag,
+                                    .label = "戻るボタン"};
+inline constexpr Setting InitButtonX{
+    .key = "InitButtonX", .kioskDefault = "0", .kind = SettingKind::position};
+inline constexpr Setting InitButtonY{
+    .key = "InitButtonY", .kioskDefault = "0", .kind = SettingKind::position};
+inline constexpr Setting ClearSession{.key = "ClearSession",
+                                      .kioskDefault = "off",
+                                      .kind = SettingKind::flag,
+                                      .label = "リセットのたびに利用者の痕跡を消す"};
+inline constexpr Setting IdleReset{.key = "IdleReset",
+                                   .kioskDefault = "0",
+                                   .kind = SettingKind::seconds,
+                                   .label = "無操作リセット(秒)",
+                                   .range = {0, day}};
+inline constexpr Setting IdleWarning{.key = "IdleWarning",
+                                     .kioskDefault = "10",
+                                     .kind = SettingKind::seconds,
+                                     .label = "予告(秒)",
+                                     .range = {0, day}};
+inline constexpr Setting BrowserMode{.key = "BrowserMode",
+                                     .kioskDefault = choice::newestRendering.word,
+                                     .kind = SettingKind::choice,
+                                     .label = "表示モード",
+                                     .choices = choice::browserModes};
+inline constexpr Setting NewWindows{.key = "NewWindows",
+                                    .kioskDefault = choice::sameWindow.word,
+                                    .kind = SettingKind::choice,
+                                    .label = "新しいウィンドウ",
+                                    .choices = choice::newWindows};
+inline constexpr Setting AllowedSites{
+    .key = "AllowedSites", .kioskDefault = "", .label = "許可するサイト(1 行に 1 つ)"};
+inline constexpr Setting Printing{
+    .key = "Printing", .kioskDefault = "off", .kind = SettingKind::flag, .label = "印刷を許可する"};
+inline constexpr Setting KeyLock{.key = "KeyLock",
+                                 .kioskDefault = "off",
+                                 .kind = SettingKind::flag,
+                                 .label = "システムキーを無効にする"};
+// Its check box in the advanced dialog says the opposite of the key: checked is "off".
+inline constexpr Setting TaskManager{.key = "TaskManager",
+                                     .kioskDefault = "on",
+                                     .kind = SettingKind::flag,
+                                     .label = "タスクマネージャーを使わせない"};
+// Read by the watchdog, talwatch.exe. An hour at most: beyond it the value is taken for a typing
+// error rather than a wish.
+inline constexpr Setting HangSeconds{.key = "HangSeconds",
+                                     .kioskDefault = "30",
+                                     .kind = SettingKind::seconds,
+                                     .label = "応答なしの判定(秒)",
+                                     .range = {10, 3600, true}};
 
 inline constexpr std::array all{
     StartPage,  TimeToShutdown, WaitToStart, TaskBar,      TaskBarHide, ContextMenu, ToolBar,
     InitButton, InitButtonX,    InitButtonY, ClearSession, IdleReset,   IdleWarning, BrowserMode,
     NewWindows, AllowedSites,   Printing,    KeyLock,      TaskManager, HangSeconds};
+}  // namespace settings
+
+// The default of a key of seconds as a number; the key's default is whole digits.
+constexpr std::uint32_t DefaultSeconds(const Setting& setting) {
+    std::uint32_t seconds = 0;
+    for (const char digit : setting.kioskDefault) {
+        seconds = seconds * 10 + static_cast<std::uint32_t>(digit - '0');
+    }
+    return seconds;
+}
+
+namespace settings {
+// Each key's facts agree with one another: a choice starts with its default, and a default of
+// seconds is whole digits within the range.
+constexpr bool Consistent(const Setting& setting) {
+    switch (setting.kind) {
+        case SettingKind::choice:
+            return setting.choices.size() >= 2 && setting.choices[0].word == setting.kioskDefault;
+        case SettingKind::seconds:
+            for (const char digit : setting.kioskDefault) {
+                if (digit < '0' || digit > '9') {
+                    return false;
+                }
+            }
+            return !setting.kioskDefault.empty() &&
+                   setting.range.minimum <= setting.range.maximum &&
+                   DefaultSeconds(setting) >= setting.range.minimum &&
+                   DefaultSeconds(setting) <= setting.range.maximum;
+        default:
+            return setting.choices.empty() && setting.range.maximum == 0;
+    }
+}
+
+static_assert([] {
+    for (const Setting& setting : all) {
+        if (!Consistent(setting)) {
+            return false;
+        }
+    }
+    return true;
+}());
 }  // namespace settings
 
 }  // namespace tal

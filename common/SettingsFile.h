@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Settings.h"
 #include "platform/ProfileFile.h"
 
 namespace tal {
@@ -26,6 +27,10 @@ public:
     // The whole value of `key`; `defaultValue` when the file, the section or the key is missing.
     // A key that is present with an empty value gives the empty text.
     std::string ReadSetting(std::string_view key, std::string_view defaultValue) const;
+    // The value that the kiosk and the watchdog go by: its default is theirs.
+    std::string ReadSetting(const Setting& setting) const {
+        return ReadSetting(setting.key, setting.kioskDefault);
+    }
     // Creates the file, the section or the key as needed. False when the write failed.
     bool WriteSetting(std::string_view key, std::string_view value) const;
 

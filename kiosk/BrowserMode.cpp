@@ -9,8 +9,7 @@ namespace tal {
 
 bool PrepareBrowserMode(const SettingsFile& settings, platform::Registry& registry,
                         platform::Process& process) {
-    if (FlagIs(settings.ReadSetting(settings::BrowserMode.key, settings::BrowserMode.kioskDefault),
-               "legacy")) {
+    if (FlagIs(settings.ReadSetting(settings::BrowserMode), choice::legacyRendering.word)) {
         return false;
     }
     EnableModernRendering(registry, process.executableFileName());

@@ -4,12 +4,11 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "common/Settings.h"
 
 namespace tal {
 
 namespace {
-
-constexpr double dayInSeconds = 86400;
 
 // Milliseconds from `then` to `now` on the wrapping 32-bit tick. A time that lies ahead of now
 // (injected input can carry one) reads as now.
@@ -25,7 +24,8 @@ std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
     if (!seconds || !std::isfinite(*seconds) || *seconds < 0) {
         return std::nullopt;
     }
-    return static_cast<std::uint32_t>(std::lround(std::min(*seconds, dayInSeconds) * 1000.0));
+    return static_cast<std::uint32_t>(
+        std::lround(std::min(*seconds, double{settings::day}) * 1000.0));
 }
 
 IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)

@@ -22,10 +22,6 @@ namespace {
 constexpr const char* foreignProgramTitle = "Rx7300";
 constexpr std::uint32_t tickInterval = 1000;
 
-std::string Read(const SettingsFile& settings, const Setting& setting) {
-    return settings.ReadSetting(setting.key, setting.kioskDefault);
-}
-
 }  // namespace
 
 Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
@@ -47,15 +43,15 @@ void Kiosk::start() {
                                 &policies);
     view_.createBrowser(PrepareBrowserMode(settings, ports_.registry, ports_.process));
     applyLockdown(settings);
-    wait(StartDelayMilliseconds(LeadingNumber(Read(settings, settings::WaitToStart))));
+    wait(StartDelayMilliseconds(LeadingNumber(settings.ReadSetting(settings::WaitToStart))));
     if (closed_) {
         return;
     }
-    startPage_ = Read(settings, settings::StartPage);
-    powerOffTime_ = Read(settings, settings::TimeToShutdown);
+    startPage_ = settings.ReadSetting(settings::StartPage);
+    powerOffTime_ = settings.ReadSetting(settings::TimeToShutdown);
     readSessionSettings(settings);
     pageRules_.emplace(settings, startPage_);
-    locksSystemKeys_ = FlagIs(Read(settings, settings::KeyLock), flagOn);
+    locksSystemKeys_ = FlagIs(settings.ReadSetting(settings::KeyLock), flagOn);
     logStart(settings);
     windowGuard_.takeSnapshot();
     coverScreen();
@@ -67,35 +63,35 @@ void Kiosk::start() {
         view_.navigate(startPage_);
     }
     view_.setTimerInterval(tickInterval);
-    if (FlagIs(Read(settings, settings::InitButton), flagOn)) {
+    if (FlagIs(settings.ReadSetting(settings::InitButton), flagOn)) {
         view_.showReturnButton();
     }
 }
 
 void Kiosk::applyLockdown(const SettingsFile& settings) {
-    if (FlagIs(Read(settings, settings::TaskBarHide), flagOn)) {
+    if (FlagIs(settings.ReadSetting(settings::TaskBarHide), flagOn)) {
         HideTaskBar(ports_.desktop);
     }
-    if (FlagIs(Read(settings, settings::TaskBar), flagOff)) {
+    if (FlagIs(settings.ReadSetting(settings::TaskBar), flagOff)) {
         HideTaskBar(ports_.desktop);
     }
-    if (FlagIs(Read(settings, settings::ContextMenu), flagOff)) {
+    if (FlagIs(settings.ReadSetting(settings::ContextMenu), flagOff)) {
         DisableBrowserContextMenu(ports_.registry);
     }
-    if (FlagIs(Read(settings, settings::ToolBar), flagOff)) {
+    if (FlagIs(settings.ReadSetting(settings::ToolBar), flagOff)) {
         HideBrowserToolbar(ports_.registry);
     }
-    if (FlagIs(Read(settings, settings::TaskManager), flagOff)) {
+    if (FlagIs(settings.ReadSetting(settings::TaskManager), flagOff)) {
         DisableTaskManager(ports_.registry);
     }
 }
 
 void Kiosk::readSessionSettings(const SettingsFile& settings) {
-    clearSession_ = FlagIs(Read(settings, settings::ClearSession), flagOn);
+    clearSession_ = FlagIs(settings.ReadSetting(settings::ClearSession), flagOn);
     const std::uint32_t resetAfter =
-        SecondsSettingMilliseconds(Read(settings, settings::IdleReset)).value_or(0);
+        SecondsSettingMilliseconds(settings.ReadSetting(settings::IdleReset)).value_or(0);
     const std::uint32_t warning =
-        SecondsSettingMilliseconds(Read(settings, settings::IdleWarning))
+        SecondsSettingMilliseconds(settings.ReadSetting(settings::IdleWarning))
             .value_or(*SecondsSettingMilliseconds(settings::IdleWarning.kioskDefault));
     idle_ = IdleMonitor(resetAfter, warning);
 }
@@ -103,7 +99,7 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
 void Kiosk::logStart(const SettingsFile& settings) {
     std::vector<LogField> fields{{"version", version_}};
     for (const Setting& setting : settings::all) {
-        fields.emplace_back(setting.key, Read(settings, setting));
+        fields.emplace_back(setting.key, settings.ReadSetting(setting));
     }
     ports_.log.write("start", fields);
 }
@@ -170,9 +166,9 @@ void Kiosk::tick() {
 void Kiosk::powerOff() {
     // Written before the call: a power-off that works ends every process at once.
     ports_.log.write("poweroff", {{"time", powerOffTime_}});
-    if (!power_off::ShutdownSystem(power_off::powerOffFlags, ports_.shutdown, ports_.process,
-                                   ports_.messageBoxes)) {
-        ports_.log.write("poweroff-failed", {{"error", ports_.shutdown.lastError()}});
+    if (const std::optional<std::uint32_t> error = power_off::ShutdownSystem(
+            power_off::powerOffFlags, ports_.shutdown, ports_.process, ports_.messageBoxes)) {
+        ports_.log.write("poweroff-failed", {{"error", *error}});
     }
 }
 

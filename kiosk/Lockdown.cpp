@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,18 +65,15 @@ std::vector<std::uint8_t> ReadToolbarLayout(platform::Registry& registry) {
     if (!key) {
         return layout;
     }
-    const std::string name(lockdown::toolbarLayoutValue);
-    platform::RegistryQueryResult stored = key->queryValue(name, lockdown::toolbarLayoutSize);
-    if (stored.status == platform::registry_status::moreData) {
-        stored = key->queryValue(name, stored.size);
-    }
-    if (stored.status != platform::registry_status::success) {
+    std::optional<platform::RegistryValue> stored =
+        key->readValue(std::string(lockdown::toolbarLayoutValue));
+    if (!stored) {
         return layout;
     }
-    if (stored.data.size() > layout.size()) {
-        return stored.data;
+    if (stored->data.size() > layout.size()) {
+        return std::move(stored->data);
     }
-    std::copy(stored.data.begin(), stored.data.end(), layout.begin());
+    std::copy(stored->data.begin(), stored->data.end(), layout.begin());
     return layout;
 }
 

@@ -6,19 +6,12 @@
 
 namespace tal {
 
-namespace {
-
-std::string Read(const SettingsFile& settings, const Setting& setting) {
-    return settings.ReadSetting(setting.key, setting.kioskDefault);
-}
-
-}  // namespace
-
 PageRules::PageRules(const SettingsFile& settings, std::string_view startPage)
-    : navigation_(startPage, Read(settings, settings::AllowedSites)),
-      newWindowsInPlace_(!FlagIs(Read(settings, settings::NewWindows), "block")),
-      printing_(FlagIs(Read(settings, settings::Printing), flagOn)),
-      contextMenu_(!FlagIs(Read(settings, settings::ContextMenu), flagOff)) {}
+    : navigation_(startPage, settings.ReadSetting(settings::AllowedSites)),
+      newWindowsInPlace_(
+          !FlagIs(settings.ReadSetting(settings::NewWindows), choice::noWindow.word)),
+      printing_(FlagIs(settings.ReadSetting(settings::Printing), flagOn)),
+      contextMenu_(!FlagIs(settings.ReadSetting(settings::ContextMenu), flagOff)) {}
 
 std::optional<std::string> PageRules::newWindowTarget(std::string_view address) const {
     if (!newWindowsInPlace_ || !allowsNavigation(address)) {

@@ -6,18 +6,6 @@
 
 namespace tal::power_off {
 
-namespace {
-
-constexpr std::uint32_t anyReason = 0xFFFFFFFF;
-
-bool ReportFailure(platform::SystemShutdown& system, platform::MessageBoxes& messageBoxes) {
-    messageBoxes.show(std::to_string(system.lastError()), "TAL",
-                      platform::message_box_style::okOnly);
-    return false;
-}
-
-}  // namespace
-
 bool IsNtFamily(platform::Process& process) {
     for (std::size_t index = 1;; ++index) {
         const std::string entry = process.environmentEntry(index);
@@ -30,29 +18,14 @@ bool IsNtFamily(platform::Process& process) {
     }
 }
 
-bool ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
-                    platform::Process& process, platform::MessageBoxes& messageBoxes) {
-    std::unique_ptr<platform::AccessToken> token;
-    if (IsNtFamily(process)) {
-        token = system.openProcessToken(platform::token_access::adjustPrivileges |
-                                        platform::token_access::query);
-        if (!token) {
-            return ReportFailure(system, messageBoxes);
-        }
-        platform::TokenPrivilege enable{1, {}, platform::privilegeEnabled};
-        if (!system.lookupPrivilegeValue("SeShutdownPrivilege", enable.luid)) {
-            return ReportFailure(system, messageBoxes);
-        }
-        platform::TokenPrivilege previous{};
-        std::uint32_t returnLength = 0;
-        if (!system.adjustTokenPrivileges(*token, false, enable, previous, returnLength)) {
-            return ReportFailure(system, messageBoxes);
-        }
+std::optional<std::uint32_t> ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
+                                            platform::Process& process,
+                                            platform::MessageBoxes& messageBoxes) {
+    const std::optional<std::uint32_t> error = system.powerOff(flags, IsNtFamily(process));
+    if (error) {
+        messageBoxes.show(std::to_string(*error), "TAL", platform::message_box_style::okOnly);
     }
-    if (!system.exitWindowsEx(flags, anyReason)) {
-        return ReportFailure(system, messageBoxes);
-    }
-    return true;
+    return error;
 }
 
 }  // namespace tal::power_off

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/MessageBoxes.h"
 #include "platform/Process.h"
@@ -17,8 +18,10 @@ inline constexpr std::uint32_t powerOffFlags = platform::exit_windows::shutdown 
 bool IsNtFamily(platform::Process& process);
 
 // Asks the system to shut down with `flags`, enabling the shutdown privilege first on the NT
-// family. The first step that fails shows its error code in a message box and gives false.
-bool ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
-                    platform::Process& process, platform::MessageBoxes& messageBoxes);
+// family. A refusal shows its error code in a message box and gives it; nothing when the system
+// took the request.
+std::optional<std::uint32_t> ShutdownSystem(std::uint32_t flags, platform::SystemShutdown& system,
+                                            platform::Process& process,
+                                            platform::MessageBoxes& messageBoxes);
 
 }  // namespace tal::power_off

@@ -22,12 +22,8 @@ ReturnButton::ReturnButton(const ReturnButtonPorts& ports, ReturnButtonView& vie
 
 void ReturnButton::show() {
     const SettingsFile settings(ports_.profile, SettingsFilePath(ports_.process.applicationPath()));
-    const std::string x =
-        settings.ReadSetting(settings::InitButtonX.key, settings::InitButtonX.kioskDefault);
-    const std::string y =
-        settings.ReadSetting(settings::InitButtonY.key, settings::InitButtonY.kioskDefault);
-    view_.setLeft(PositionValue(x));
-    view_.setTop(PositionValue(y));
+    view_.setLeft(PositionValue(settings.ReadSetting(settings::InitButtonX)));
+    view_.setTop(PositionValue(settings.ReadSetting(settings::InitButtonY)));
 
     const platform::WindowHandle window = view_.handle();
     ports_.desktop.setWindowPos(window, platform::topmost, 0, 0, 0, 0,

@@ -61,6 +61,7 @@ public:
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
+        window_.reportFailuresTo(log_);
         window_.onTimer = [this] { kiosk_.tick(); };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
@@ -72,7 +73,7 @@ public:
             }
         };
         // The button window goes with the main window: the program ends when the kiosk closes.
-        window_.onUnload = [this] {
+        window_.onClosed = [this] {
             kiosk_.onClosed();
             button_.reset();
             buttonWindow_.reset();
@@ -120,6 +121,7 @@ public:
 private:
     void showReturnButton() {
         buttonWindow_.emplace(instance_);
+        buttonWindow_->reportFailuresTo(log_);
         button_.emplace(tal::ReturnButtonPorts{profile_, process_, desktop_, menu_}, *buttonWindow_,
                         [this] { kiosk_.reset(tal::ResetTrigger::button); });
         buttonWindow_->onClick = [this] { button_->press(); };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 namespace tal::platform {
@@ -10,11 +9,11 @@ class ProfileFile {
 public:
     virtual ~ProfileFile() = default;
 
-    // GetPrivateProfileStringA with a buffer of `bufferSize` characters: the characters that the
-    // call copied (its returned count), without the terminating NUL.
+    // GetPrivateProfileStringA: the value whole, however long, or `defaultValue` when the file,
+    // the section or the key is missing. A key that is present with an empty value gives the
+    // empty text.
     virtual std::string getPrivateProfileString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue,
-                                                std::size_t bufferSize,
                                                 const std::string& path) = 0;
 
     // WritePrivateProfileStringA: true when the system reports success.

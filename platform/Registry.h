@@ -1,18 +1,17 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tal::platform {
 
-// Win32 status codes that the logic tells apart.
+// Win32 status codes of the calls that change values.
 namespace registry_status {
 inline constexpr long success = 0;
 inline constexpr long fileNotFound = 2;
-inline constexpr long moreData = 234;
 }  // namespace registry_status
 
 namespace registry_type {
@@ -22,14 +21,11 @@ inline constexpr std::uint32_t binary = 3;
 inline constexpr std::uint32_t dword = 4;
 }  // namespace registry_type
 
-// What RegQueryValueExA reports for a buffer of the given capacity.
-struct RegistryQueryResult {
-    long status = registry_status::fileNotFound;
+// A stored value: its type and all of its bytes.
+struct RegistryValue {
     std::uint32_t type = 0;
-    // On success the value's bytes; on moreData empty.
     std::vector<std::uint8_t> data;
-    // The value's whole size in bytes, as the call reports it in its length argument.
-    std::size_t size = 0;
+    friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
 // An open key of HKEY_CURRENT_USER. Destroying it closes it (RegCloseKey).
@@ -37,7 +33,9 @@ class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
 
-    virtual RegistryQueryResult queryValue(const std::string& name, std::size_t capacity) = 0;
+    // RegQueryValueExA, asked again with a larger buffer while the value does not fit: the whole
+    // value, or nothing when it is missing or cannot be read.
+    virtual std::optional<RegistryValue> readValue(const std::string& name) = 0;
     virtual long setValue(const std::string& name, std::uint32_t type,
                           const std::vector<std::uint8_t>& data) = 0;
     virtual long deleteValue(const std::string& name) = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -21,22 +22,16 @@ namespace {
 constexpr std::string_view errorCaption = "エラー";
 constexpr std::string_view saveFailed = "設定を保存できませんでした。";
 
+// A number field and its key of seconds, whose label and range the error box names.
 struct NumberField {
     AdvancedText control;
     Setting setting;
-    std::string_view label;
-    int minimum;
-    int maximum;
-    // The watchdog reads whole seconds only.
-    bool whole;
 };
 
 constexpr std::array numberFields{
-    NumberField{AdvancedText::idleReset, settings::IdleReset, "無操作リセット(秒)", 0, 86400,
-                false},
-    NumberField{AdvancedText::idleWarning, settings::IdleWarning, "予告(秒)", 0, 86400, false},
-    NumberField{AdvancedText::hangSeconds, settings::HangSeconds, "応答なしの判定(秒)", 10, 3600,
-                true},
+    NumberField{AdvancedText::idleReset, settings::IdleReset},
+    NumberField{AdvancedText::idleWarning, settings::IdleWarning},
+    NumberField{AdvancedText::hangSeconds, settings::HangSeconds},
 };
 
 // A check box, the word it saves when checked and the one when not.
@@ -54,17 +49,30 @@ constexpr std::array flagBoxes{
     FlagBox{AdvancedCheck::taskManagerOff, settings::TaskManager, flagOff, flagOn},
 };
 
-// A drop-down and its words; the first is the key's default, and what an unknown word shows.
+// A drop-down and its key's words; the first is the default, and what an unknown word shows.
 struct ChoiceList {
     AdvancedChoice control;
     Setting setting;
-    std::array<std::string_view, 2> words;
 };
 
 constexpr std::array choiceLists{
-    ChoiceList{AdvancedChoice::browserMode, settings::BrowserMode, {"edge", "legacy"}},
-    ChoiceList{AdvancedChoice::newWindows, settings::NewWindows, {"same", "block"}},
+    ChoiceList{AdvancedChoice::browserMode, settings::BrowserMode},
+    ChoiceList{AdvancedChoice::newWindows, settings::NewWindows},
 };
+
+std::vector<std::string> Names(std::span<const Choice> choices) {
+    std::vector<std::string> names;
+    for (const Choice& choice : choices) {
+        names.emplace_back(choice.name);
+    }
+    return names;
+}
+
+std::size_t Position(std::span<const Choice> choices, std::string_view word) {
+    const auto found = std::find_if(choices.begin(), choices.end(),
+                                    [word](const Choice& choice) { return choice.word == word; });
+    return found == choices.end() ? 0 : static_cast<std::size_t>(found - choices.begin());
+}
 
 std::string Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -111,9 +119,6 @@ void AdvancedSettingsForm::load() {
     settingsPath_ = SettingsFilePath(ports_.process.applicationPath());
     const PolicyStore policies(ports_.registry);
     const SettingsFile file(ports_.profile, settingsPath_, &policies);
-    const auto read = [&](const Setting& setting) {
-        return file.ReadSetting(setting.key, setting.kioskDefault);
-    };
     const auto managed = [&](const Setting& setting) {
         if (!policies.value(setting)) {
             return false;
@@ -123,25 +128,25 @@ void AdvancedSettingsForm::load() {
     };
     managed_.clear();
     for (const NumberField& field : numberFields) {
-        view_.setText(field.control, read(field.setting));
+        view_.setText(field.control, file.ReadSetting(field.setting));
         if (managed(field.setting)) {
             view_.disable(field.control);
         }
     }
-    view_.setText(AdvancedText::allowedSites, OnePerLine(read(settings::AllowedSites)));
+    view_.setText(AdvancedText::allowedSites, OnePerLine(file.ReadSetting(settings::AllowedSites)));
     if (managed(settings::AllowedSites)) {
         view_.disable(AdvancedText::allowedSites);
     }
     for (const FlagBox& box : flagBoxes) {
-        view_.setChecked(box.control, FlagIs(read(box.setting), box.checkedWord));
+        view_.setChecked(box.control, FlagIs(file.ReadSetting(box.setting), box.checkedWord));
         if (managed(box.setting)) {
             view_.disable(box.control);
         }
     }
     for (const ChoiceList& list : choiceLists) {
-        const std::string word = LowerCase(read(list.setting));
-        view_.setChoice(list.control,
-                        std::string(word == list.words[1] ? list.words[1] : list.words[0]));
+        const std::span<const Choice> choices = list.setting.choices;
+        view_.setChoices(list.control, Names(choices),
+                         Position(choices, LowerCase(file.ReadSetting(list.setting))));
         if (managed(list.setting)) {
             view_.disable(list.control);
         }
@@ -162,11 +167,12 @@ void AdvancedSettingsForm::saveAndClose() {
         const std::string text = Trimmed(view_.text(field.control));
         const std::optional<double> number = NumericValue(text);
         const bool fraction = number && *number != std::floor(*number);
-        if (!number || *number < field.minimum || *number > field.maximum ||
-            (field.whole && (fraction || text.find('.') != std::string::npos))) {
-            showError(std::string(field.label) + "は " + std::to_string(field.minimum) + " から " +
-                      std::to_string(field.maximum) +
-                      (field.whole ? " までの整数" : " までの数値") + "で入力してください。");
+        const SecondsRange& range = field.setting.range;
+        if (!number || *number < range.minimum || *number > range.maximum ||
+            (range.whole && (fraction || text.find('.') != std::string::npos))) {
+            showError(std::string(field.setting.label) + "は " + std::to_string(range.minimum) +
+                      " から " + std::to_string(range.maximum) +
+                      (range.whole ? " までの整数" : " までの数値") + "で入力してください。");
             view_.setFocus(field.control);
             return;
         }
@@ -184,7 +190,10 @@ void AdvancedSettingsForm::saveAndClose() {
     }
     for (const ChoiceList& list : choiceLists) {
         if (!isManaged(list.setting)) {
-            writes.emplace_back(list.setting.key, view_.choice(list.control));
+            const std::span<const Choice> choices = list.setting.choices;
+            const std::size_t selected = view_.choice(list.control);
+            writes.emplace_back(list.setting.key,
+                                choices[selected < choices.size() ? selected : 0].word);
         }
     }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tal {
 
@@ -9,10 +11,11 @@ enum class AdvancedText { idleReset, idleWarning, hangSeconds, allowedSites };
 // Its check boxes. Checked means: forget the visitor, allow printing, lock the system keys,
 // switch the Task Manager off.
 enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };
-// Its drop-down lists, each holding the words of its key.
+// Its drop-down lists, each holding the names of its key's words.
 enum class AdvancedChoice { browserMode, newWindows };
 
-// What the advanced settings dialog can be told and asked. Texts are in the ANSI code page.
+// What the advanced settings dialog can be told and asked. Texts are in the ANSI code page, as
+// they come from and go to the settings file; the names in the lists are UTF-8.
 class AdvancedSettingsView {
 public:
     virtual ~AdvancedSettingsView() = default;
@@ -21,8 +24,11 @@ public:
     virtual void setText(AdvancedText control, const std::string& text) = 0;
     virtual bool isChecked(AdvancedCheck control) = 0;
     virtual void setChecked(AdvancedCheck control, bool checked) = 0;
-    virtual std::string choice(AdvancedChoice control) = 0;
-    virtual void setChoice(AdvancedChoice control, const std::string& word) = 0;
+    // Fills the list with `names` and selects the one at `selected`.
+    virtual void setChoices(AdvancedChoice control, const std::vector<std::string>& names,
+                            std::size_t selected) = 0;
+    // Where the selected name stands in the list.
+    virtual std::size_t choice(AdvancedChoice control) = 0;
     virtual void setFocus(AdvancedText control) = 0;
     virtual void disable(AdvancedText control) = 0;
     virtual void disable(AdvancedCheck control) = 0;

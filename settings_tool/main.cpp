@@ -25,9 +25,11 @@ namespace {
 
 // The advanced settings over the same ports, modal to the settings dialog; its boxes are modal to
 // it. A dialog that cannot be created is reported in a box, and the settings dialog stays.
-void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsFormPorts& ports) {
+void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsFormPorts& ports,
+                         tal::EventLog& log) {
     try {
         tal::settings_dialog::AdvancedDialog dialog(instance, owner);
+        dialog.reportFailuresTo(log);
         tal::win32::Win32MessageBoxes messageBoxes(
             reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
         tal::AdvancedSettingsForm form({ports.profile, ports.registry, ports.desktop, ports.process,
@@ -42,7 +44,7 @@ void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsForm
     }
 }
 
-int RunSettingsTool(HINSTANCE instance) {
+int RunSettingsTool(HINSTANCE instance, tal::EventLog& log) {
     tal::win32::Win32ProfileFile profile;
     tal::win32::Win32Registry registry;
     tal::win32::Win32Desktop desktop;
@@ -50,15 +52,17 @@ int RunSettingsTool(HINSTANCE instance) {
     tal::win32::Win32AnsiText ansiText;
 
     tal::settings_dialog::SettingsDialog dialog(instance);
+    dialog.reportFailuresTo(log);
     // Modal to the dialog, so that nothing else in it can be pressed while a box is open.
     tal::win32::Win32MessageBoxes messageBoxes(
         reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
     const tal::SettingsFormPorts ports{profile, registry, desktop, process, messageBoxes, ansiText};
     tal::SettingsForm form(ports, dialog);
     // The dialog clears these before it goes, so they never outlive the form.
-    dialog.setHandlers(
-        {[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); },
-         [instance, &dialog, &ports] { RunAdvancedSettings(instance, dialog.handle(), ports); }});
+    dialog.setHandlers({[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); },
+                        [instance, &dialog, &ports, &log] {
+                            RunAdvancedSettings(instance, dialog.handle(), ports, log);
+                        }});
 
     form.load();
     dialog.show();
@@ -73,11 +77,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     tal::win32::Win32Calendar calendar;
     tal::EventLog log(logStorage, calendar, "settal");
     log.write("start", {{"version", TAL_VERSION_TEXT}});
-    const int code =
-        tal::win32::RunReportingFailures([instance] { return RunSettingsTool(instance); },
-                                         [&log](const std::string& text) {
-                                             log.write("error", {{"message", text}});
-                                         });
+    const int code = tal::win32::RunReportingFailures(
+        [instance, &log] { return RunSettingsTool(instance, log); },
+        [&log](const std::string& text) {
+            log.write("error", {{"message", text}});
+        });
     log.write("exit", {{"code", code}});
     return code;
 }

@@ -62,8 +62,7 @@ Watchdog::Watchdog(const WatchdogPorts& ports)
 int Watchdog::run() {
     const PolicyStore policies(ports_.registry);
     const SettingsFile settings(ports_.profile, SettingsFilePath(folder_), &policies);
-    const std::uint32_t hangSeconds = HangSecondsFrom(
-        settings.ReadSetting(settings::HangSeconds.key, settings::HangSeconds.kioskDefault));
+    const std::uint32_t hangSeconds = HangSecondsFrom(settings.ReadSetting(settings::HangSeconds));
     hangMilliseconds_ = std::uint64_t{hangSeconds} * 1000;
     ports_.log.write("start", {{"pid", ports_.process.processId()}, {"hang", hangSeconds}});
     startAt_ = uptime_.now();

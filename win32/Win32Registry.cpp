@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <limits>
+#include <vector>
 
 #include "win32/UniqueHandle.h"
 
@@ -11,7 +11,6 @@ namespace tal::win32 {
 // The logic's copies of the advapi32 values that it tells apart or passes through this port.
 static_assert(platform::registry_status::success == ERROR_SUCCESS);
 static_assert(platform::registry_status::fileNotFound == ERROR_FILE_NOT_FOUND);
-static_assert(platform::registry_status::moreData == ERROR_MORE_DATA);
 static_assert(platform::registry_type::text == REG_SZ);
 static_assert(platform::registry_type::expandableText == REG_EXPAND_SZ);
 static_assert(platform::registry_type::binary == REG_BINARY);
@@ -19,24 +18,31 @@ static_assert(platform::registry_type::dword == REG_DWORD);
 
 namespace {
 
+// The buffer a read starts with; most values fit.
+constexpr std::size_t firstCapacity = 256;
+
 class Win32RegistryKey : public platform::RegistryKey {
 public:
     explicit Win32RegistryKey(UniqueHkey key) : key_(std::move(key)) {}
 
-    platform::RegistryQueryResult queryValue(const std::string& name,
-                                             std::size_t capacity) override {
-        platform::RegistryQueryResult result;
-        result.data.resize(capacity);
-        DWORD type = 0;
-        DWORD length =
-            static_cast<DWORD>(std::min<std::size_t>(capacity, std::numeric_limits<DWORD>::max()));
-        result.status =
-            ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                               result.data.empty() ? nullptr : result.data.data(), &length);
-        result.type = type;
-        result.size = length;
-        result.data.resize(result.status == ERROR_SUCCESS ? length : 0);
-        return result;
+    std::optional<platform::RegistryValue> readValue(const std::string& name) override {
+        std::vector<std::uint8_t> data(firstCapacity);
+        for (;;) {
+            DWORD type = 0;
+            DWORD length = static_cast<DWORD>(data.size());
+            const LONG status =
+                ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, data.data(), &length);
+            // The call gives the size the value needs; it may have grown since the last try.
+            if (status == ERROR_MORE_DATA && length > data.size()) {
+                data.resize(length);
+                continue;
+            }
+            if (status != ERROR_SUCCESS) {
+                return std::nullopt;
+            }
+            data.resize(length);
+            return platform::RegistryValue{type, std::move(data)};
+        }
     }
 
     long setValue(const std::string& name, std::uint32_t type,

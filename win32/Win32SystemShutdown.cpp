@@ -6,78 +6,51 @@
 
 namespace tal::win32 {
 
-// The logic's copies of the advapi32 and user32 values that it passes through this port.
-static_assert(platform::token_access::query == TOKEN_QUERY);
-static_assert(platform::token_access::adjustPrivileges == TOKEN_ADJUST_PRIVILEGES);
-static_assert(platform::privilegeEnabled == SE_PRIVILEGE_ENABLED);
+// The logic's copies of the user32 values that it passes through this port.
 static_assert(platform::exit_windows::shutdown == EWX_SHUTDOWN);
 static_assert(platform::exit_windows::force == EWX_FORCE);
 static_assert(platform::exit_windows::powerOff == EWX_POWEROFF);
 
 namespace {
 
-class Win32AccessToken : public platform::AccessToken {
-public:
-    explicit Win32AccessToken(UniqueHandle token) : token_(std::move(token)) {}
-    HANDLE get() const { return token_.get(); }
-
-private:
-    UniqueHandle token_;
-};
-
-TOKEN_PRIVILEGES ToWin32(const platform::TokenPrivilege& privilege) {
-    TOKEN_PRIVILEGES result{};
-    result.PrivilegeCount = privilege.privilegeCount;
-    result.Privileges[0].Luid.LowPart = privilege.luid.lowPart;
-    result.Privileges[0].Luid.HighPart = privilege.luid.highPart;
-    result.Privileges[0].Attributes = privilege.attributes;
-    return result;
-}
+constexpr DWORD anyReason = 0xFFFFFFFF;
 
 }  // namespace
 
-std::unique_ptr<platform::AccessToken> Win32SystemShutdown::openProcessToken(
-    std::uint32_t desiredAccess) {
+std::optional<std::uint32_t> EnableShutdownPrivilege() {
     UniqueHandle token;
-    const BOOL opened = ::OpenProcessToken(::GetCurrentProcess(), desiredAccess, token.put());
-    lastError_ = ::GetLastError();
-    if (opened == FALSE) {
-        return nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
+                            token.put())) {
+        return ::GetLastError();
     }
-    return std::make_unique<Win32AccessToken>(std::move(token));
+    TOKEN_PRIVILEGES enable{};
+    enable.PrivilegeCount = 1;
+    enable.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (!::LookupPrivilegeValueA("", "SeShutdownPrivilege", &enable.Privileges[0].Luid)) {
+        return ::GetLastError();
+    }
+    TOKEN_PRIVILEGES previous{};
+    DWORD returnLength = 0;
+    // Judged by the result alone: a privilege that the account does not hold shows up as the
+    // failure of the next step.
+    if (!::AdjustTokenPrivileges(token.get(), FALSE, &enable, sizeof previous, &previous,
+                                 &returnLength)) {
+        return ::GetLastError();
+    }
+    return std::nullopt;
 }
 
-bool Win32SystemShutdown::lookupPrivilegeValue(const std::string& name, platform::Luid& luid) {
-    LUID found{};
-    const BOOL ok = ::LookupPrivilegeValueA("", name.c_str(), &found);
-    lastError_ = ::GetLastError();
-    luid = {found.LowPart, found.HighPart};
-    return ok != FALSE;
-}
-
-bool Win32SystemShutdown::adjustTokenPrivileges(platform::AccessToken& token,
-                                                bool disableAllPrivileges,
-                                                const platform::TokenPrivilege& newState,
-                                                platform::TokenPrivilege& previousState,
-                                                std::uint32_t& returnLength) {
-    TOKEN_PRIVILEGES next = ToWin32(newState);
-    TOKEN_PRIVILEGES previous = ToWin32(previousState);
-    DWORD length = returnLength;
-    const BOOL ok = ::AdjustTokenPrivileges(static_cast<Win32AccessToken&>(token).get(),
-                                            disableAllPrivileges ? TRUE : FALSE, &next,
-                                            sizeof previous, &previous, &length);
-    lastError_ = ::GetLastError();
-    previousState = {previous.PrivilegeCount,
-                     {previous.Privileges[0].Luid.LowPart, previous.Privileges[0].Luid.HighPart},
-                     previous.Privileges[0].Attributes};
-    returnLength = length;
-    return ok != FALSE;
-}
-
-bool Win32SystemShutdown::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    const BOOL ok = ::ExitWindowsEx(flags, reason);
-    lastError_ = ::GetLastError();
-    return ok != FALSE;
+std::optional<std::uint32_t> Win32SystemShutdown::powerOff(std::uint32_t flags,
+                                                           bool enablePrivilege) {
+    if (enablePrivilege) {
+        if (const std::optional<std::uint32_t> error = EnableShutdownPrivilege()) {
+            return error;
+        }
+    }
+    if (!::ExitWindowsEx(flags, anyReason)) {
+        return ::GetLastError();
+    }
+    return std::nullopt;
 }
 
 }  // namespace tal::win32

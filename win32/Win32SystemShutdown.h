@@ -1,23 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "platform/SystemShutdown.h"
 
 namespace tal::win32 {
 
 class Win32SystemShutdown : public platform::SystemShutdown {
 public:
-    std::unique_ptr<platform::AccessToken> openProcessToken(std::uint32_t desiredAccess) override;
-    bool lookupPrivilegeValue(const std::string& name, platform::Luid& luid) override;
-    bool adjustTokenPrivileges(platform::AccessToken& token, bool disableAllPrivileges,
-                               const platform::TokenPrivilege& newState,
-                               platform::TokenPrivilege& previousState,
-                               std::uint32_t& returnLength) override;
-    bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
-    std::uint32_t lastError() override { return lastError_; }
-
-private:
-    // Read right after each call, before anything else can change it.
-    std::uint32_t lastError_ = 0;
+    std::optional<std::uint32_t> powerOff(std::uint32_t flags, bool enablePrivilege) override;
 };
+
+// Switches the shutdown privilege of this process's token on. The error code of the first call
+// that failed, or nothing.
+std::optional<std::uint32_t> EnableShutdownPrivilege();
 
 }  // namespace tal::win32

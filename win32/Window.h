@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string_view>
 
+#include "common/EventLog.h"
 #include "win32/Failure.h"
 #include "win32/UniqueHandle.h"
 
@@ -22,9 +24,9 @@ struct WindowClassDefinition {
 // the system refuses it.
 void RegisterClassOnce(const WNDCLASSEXW& definition, std::string_view whatFailed);
 
-// A failure that a window procedure stops there: it is logged and the message gets the system's
-// default handling.
-void LogHandlerFailure(UINT message) noexcept;
+// A failure that a window procedure stops there: it goes to the debugger's output and to `log`
+// when there is one, and the message gets the system's default handling.
+void LogHandlerFailure(HWND window, UINT message, std::string_view what, EventLog* log) noexcept;
 
 // The foundation of the programs' windows. T derives from Window<T> and receives its window's
 // messages through T::handleMessage(HWND, UINT, WPARAM, LPARAM). The object travels in
@@ -37,6 +39,8 @@ public:
     Window& operator=(const Window&) = delete;
 
     HWND handle() const { return window_.get(); }
+    // The program's event log, where a failure of the window's handlers is written.
+    void reportFailuresTo(EventLog& log) { failureLog_ = &log; }
 
 protected:
     Window() = default;
@@ -100,6 +104,8 @@ protected:
 
     // Destroys the window now; T's WM_DESTROY handling runs.
     void destroy() { window_.reset(); }
+    // For the windows that this one creates.
+    EventLog* failureLog() const { return failureLog_; }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,14 +127,17 @@ private:
         }
         try {
             return static_cast<T*>(self)->handleMessage(window, message, wParam, lParam);
+        } catch (const std::exception& failure) {
+            LogHandlerFailure(window, message, failure.what(), self->failureLog_);
         } catch (...) {
-            LogHandlerFailure(message);
-            return ::DefWindowProcW(window, message, wParam, lParam);
+            LogHandlerFailure(window, message, "unknown", self->failureLog_);
         }
+        return ::DefWindowProcW(window, message, wParam, lParam);
     }
 
     UniqueWindow owner_;
     UniqueWindow window_;
+    EventLog* failureLog_ = nullptr;
 };
 
 }  // namespace tal::win32

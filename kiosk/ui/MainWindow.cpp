@@ -48,7 +48,7 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
 MainWindow::~MainWindow() {
     // The logic behind the callbacks may already be gone.
     onTimer = nullptr;
-    onUnload = nullptr;
+    onClosed = nullptr;
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
     onBrowserReplaced = nullptr;
@@ -97,8 +97,8 @@ RECT MainWindow::pixels(const TwipsRect& rect) const {
 }
 
 void MainWindow::setWindowGeometry(Geometry property, float twips) {
-    form_.set(property, twips);
-    const RECT rect = pixels(form_);
+    windowRect_.set(property, twips);
+    const RECT rect = pixels(windowRect_);
     ::SetWindowPos(handle(), nullptr, rect.left, rect.top, rect.right - rect.left,
                    rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -173,6 +173,9 @@ void MainWindow::replaceBrowser() {
 void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {
     if (!idleWarning_) {
         idleWarning_.emplace(instance_);
+        if (failureLog() != nullptr) {
+            idleWarning_->reportFailuresTo(*failureLog());
+        }
         idleWarning_->onContinue = [this] {
             if (onContinueSession) {
                 onContinueSession();
@@ -218,8 +221,8 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             // The control goes while the window it lives in is still there.
             browser_.destroy();
             idleWarning_.reset();
-            if (onUnload) {
-                onUnload();
+            if (onClosed) {
+                onClosed();
             }
             ::PostQuitMessage(0);
             return 0;

@@ -25,7 +25,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     BrowserHost& browser() { return browser_; }
-    bool isUnloaded() const { return handle() == nullptr; }
+    bool isClosed() const { return handle() == nullptr; }
     // Shows the window after start-up.
     void show();
     // Gives keystrokes to the browser control first; true when it used them.
@@ -39,7 +39,7 @@ public:
     void applyPageRules(const PageRules* rules);
 
     std::function<void()> onTimer;
-    std::function<void()> onUnload;
+    std::function<void()> onClosed;
     // Creates the return-to-start button window.
     std::function<void()> onShowReturnButton;
     // The visitor pressed "続ける" on the inactivity warning.
@@ -79,7 +79,7 @@ private:
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
     std::wstring pendingNavigation_;
-    TwipsRect form_;
+    TwipsRect windowRect_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;

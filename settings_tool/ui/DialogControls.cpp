@@ -63,6 +63,7 @@ void SizeComboBox(HWND combo, const RECT& box, int listHeight) {
 }  // namespace
 
 void DialogControls::create(HWND dialog, HINSTANCE instance) {
+    dialog_ = dialog;
     for (const ControlLayout& control : design_.controls) {
         const WindowKind kind = KindOf(control.kind);
         HWND created = ::CreateWindowExW(
@@ -81,7 +82,8 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
     }
 }
 
-void DialogControls::layOut(HWND dialog, UINT dpi) {
+void DialogControls::layOut(UINT dpi) {
+    HWND dialog = dialog_;
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE));
     RECT frame{0, 0, win32::TwipsToPixels(design_.clientWidth, dpi),
@@ -110,11 +112,50 @@ void DialogControls::layOut(HWND dialog, UINT dpi) {
     ::InvalidateRect(dialog, nullptr, TRUE);
 }
 
-std::string AnsiText(HWND control) {
+std::string DialogControls::text(int id) const {
+    HWND control = (*this)[id];
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
     const int copied = ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return win32::WideToAnsi(text);
+}
+
+void DialogControls::setText(int id, const std::string& text) {
+    ::SetWindowTextW((*this)[id], win32::AnsiToWide(text).c_str());
+}
+
+bool DialogControls::isChecked(int id) const {
+    return ::SendMessageW((*this)[id], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void DialogControls::setChecked(int id, bool checked) {
+    ::SendMessageW((*this)[id], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void DialogControls::setItems(int id, const std::vector<std::string>& items) {
+    HWND list = (*this)[id];
+    ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        ::SendMessageW(list, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(win32::Utf8ToWide(item).c_str()));
+    }
+}
+
+void DialogControls::select(int id, std::size_t index) {
+    ::SendMessageW((*this)[id], CB_SETCURSEL, index, 0);
+}
+
+std::size_t DialogControls::selection(int id) const {
+    const LRESULT selected = ::SendMessageW((*this)[id], CB_GETCURSEL, 0, 0);
+    return selected == CB_ERR ? 0 : static_cast<std::size_t>(selected);
+}
+
+void DialogControls::disable(int id) {
+    ::EnableWindow((*this)[id], FALSE);
+}
+
+void DialogControls::focus(int id) {
+    ::SetFocus((*this)[id]);
 }
 
 }  // namespace tal::settings_dialog

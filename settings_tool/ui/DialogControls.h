@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "settings_tool/ui/ControlLayout.h"
 #include "win32/UniqueHandle.h"
@@ -10,22 +12,34 @@
 namespace tal::settings_dialog {
 
 // A dialog's controls as its design has them: created once in tab order, laid out for a DPI
-// whenever the dialog's DPI is known or changes. The controls belong to the dialog window, the
-// font to this.
+// whenever the dialog's DPI is known or changes, and reached by their identifiers. The controls
+// belong to the dialog window, the font to this.
 class DialogControls {
 public:
     explicit DialogControls(const DialogDesign& design) : design_(design) {}
 
     void create(HWND dialog, HINSTANCE instance);
     // Sizes the dialog's client area and places and sizes every control for `dpi`.
-    void layOut(HWND dialog, UINT dpi);
+    void layOut(UINT dpi);
+
+    HWND operator[](int id) const { return ::GetDlgItem(dialog_, id); }
+    // Texts in the ANSI code page, as the settings file holds them.
+    std::string text(int id) const;
+    void setText(int id, const std::string& text);
+    bool isChecked(int id) const;
+    void setChecked(int id, bool checked);
+    // A drop-down's items (UTF-8), replacing those it had.
+    void setItems(int id, const std::vector<std::string>& items);
+    void select(int id, std::size_t index);
+    // The selected item's position; 0 when none is selected.
+    std::size_t selection(int id) const;
+    void disable(int id);
+    void focus(int id);
 
 private:
     DialogDesign design_;
+    HWND dialog_ = nullptr;
     win32::UniqueFont font_;
 };
-
-// A control's text in the ANSI code page, as the settings file holds it.
-std::string AnsiText(HWND control);
 
 }  // namespace tal::settings_dialog

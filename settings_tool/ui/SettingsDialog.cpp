@@ -2,20 +2,15 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "common/NumberText.h"
 #include "settings_tool/ui/ControlIds.h"
 #include "settings_tool/ui/DialogLayout.h"
-#include "win32/Dpi.h"
-#include "win32/TextConversion.h"
 
 namespace tal::settings_dialog {
 
 namespace {
-
-// A fixed dialog border with a close box: no sizing frame, no minimise or maximise box.
-constexpr DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 int IdOf(TextControl control) {
     switch (control) {
@@ -43,138 +38,60 @@ int IdOf(CheckControl control) {
     throw std::logic_error("unknown check box");
 }
 
-void FillTwoDigitItems(HWND combo, int count) {
+// "00" to the last value, two digits each.
+std::vector<std::string> TwoDigitItems(int count) {
+    std::vector<std::string> items;
     for (int value = 0; value < count; ++value) {
-        const std::wstring item = win32::Utf8ToWide(FormatTwoDigits(value));
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        items.push_back(FormatTwoDigits(value));
     }
+    return items;
 }
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(HINSTANCE instance) : controls_(design) {
-    const std::wstring title = win32::Utf8ToWide(caption);
-    create({{L"TalSettingsDialog", COLOR_BTNFACE, iconResource},
-            exStyle,
-            style,
-            title.c_str(),
-            true,
-            "設定画面を作成できませんでした。"},
-           instance);
-    controls_.create(handle(), instance);
-    FillTwoDigitItems(control(shutdownHour), hourItems);
-    FillTwoDigitItems(control(shutdownMinute), minuteItems);
-    controls_.layOut(handle(), win32::WindowDpi(handle()));
+SettingsDialog::SettingsDialog(HINSTANCE instance)
+    : DialogWindow(instance,
+                   {L"TalSettingsDialog", caption, design, "設定画面を作成できませんでした。"}) {
+    controls().setItems(shutdownHour, TwoDigitItems(hourItems));
+    controls().setItems(shutdownMinute, TwoDigitItems(minuteItems));
 }
 
-SettingsDialog::~SettingsDialog() {
-    handlers_ = {};
-    destroy();
-}
-
-void SettingsDialog::show() {
-    ::ShowWindow(handle(), SW_SHOWNORMAL);
-    ::SetFocus(::GetNextDlgTabItem(handle(), nullptr, FALSE));
-}
-
-int SettingsDialog::runMessageLoop() {
-    MSG message{};
-    BOOL status = 0;
-    while ((status = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
-        if (status == -1) {
-            return 1;
-        }
-        if (handle() != nullptr && ::IsDialogMessageW(handle(), &message)) {
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+void SettingsDialog::setHandlers(const DialogHandlers& handlers) {
+    onClick(closeButton, handlers.closeClicked);
+    onClick(resetButton, handlers.resetClicked);
+    onClick(advancedButton, handlers.advancedClicked);
 }
 
 std::string SettingsDialog::text(TextControl which) {
-    return AnsiText(control(IdOf(which)));
+    return controls().text(IdOf(which));
 }
 
 void SettingsDialog::setText(TextControl which, const std::string& text) {
-    ::SetWindowTextW(control(IdOf(which)), win32::AnsiToWide(text).c_str());
+    controls().setText(IdOf(which), text);
 }
 
 bool SettingsDialog::isChecked(CheckControl which) {
-    return ::SendMessageW(control(IdOf(which)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return controls().isChecked(IdOf(which));
 }
 
 void SettingsDialog::setChecked(CheckControl which, bool checked) {
-    ::SendMessageW(control(IdOf(which)), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    controls().setChecked(IdOf(which), checked);
 }
 
 void SettingsDialog::setFocus(TextControl which) {
-    ::SetFocus(control(IdOf(which)));
+    controls().focus(IdOf(which));
 }
 
 void SettingsDialog::disable(TextControl which) {
-    ::EnableWindow(control(IdOf(which)), FALSE);
+    controls().disable(IdOf(which));
 }
 
 void SettingsDialog::disable(CheckControl which) {
-    ::EnableWindow(control(IdOf(which)), FALSE);
+    controls().disable(IdOf(which));
 }
 
 void SettingsDialog::showManagedByPolicy() {
-    const std::string title = std::string(caption) + std::string(managedCaptionSuffix);
-    ::SetWindowTextW(handle(), win32::Utf8ToWide(title).c_str());
-}
-
-void SettingsDialog::close() {
-    destroy();
-}
-
-LRESULT SettingsDialog::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam));
-            return 0;
-        case WM_ACTIVATE:
-            onActivate(window, LOWORD(wParam) != WA_INACTIVE);
-            return 0;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            controls_.layOut(window, HIWORD(wParam));
-            return 0;
-        }
-        case WM_DESTROY:
-            ::PostQuitMessage(0);
-            return 0;
-        default:
-            return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-void SettingsDialog::onCommand(int id, int notification) {
-    if (notification != BN_CLICKED) {
-        return;
-    }
-    if (id == closeButton && handlers_.closeClicked) {
-        handlers_.closeClicked();
-    } else if (id == resetButton && handlers_.resetClicked) {
-        handlers_.resetClicked();
-    } else if (id == advancedButton && handlers_.advancedClicked) {
-        handlers_.advancedClicked();
-    }
-}
-
-void SettingsDialog::onActivate(HWND window, bool active) {
-    if (!active) {
-        HWND focus = ::GetFocus();
-        if (focus != nullptr && ::IsChild(window, focus)) {
-            lastFocus_ = focus;
-        }
-        return;
-    }
-    ::SetFocus(lastFocus_ != nullptr ? lastFocus_ : ::GetNextDlgTabItem(window, nullptr, FALSE));
+    setCaption(std::string(caption) + std::string(managedCaptionSuffix));
 }
 
 }  // namespace tal::settings_dialog

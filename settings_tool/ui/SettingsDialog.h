@@ -5,8 +5,7 @@
 #include <functional>
 
 #include "settings_tool/SettingsFormView.h"
-#include "settings_tool/ui/DialogControls.h"
-#include "win32/Window.h"
+#include "settings_tool/ui/DialogWindow.h"
 
 namespace tal::settings_dialog {
 
@@ -17,22 +16,13 @@ struct DialogHandlers {
     std::function<void()> advancedClicked;
 };
 
-// The settings dialog's window: a fixed-size captioned window without a taskbar button, owned by
-// a hidden window of its own, created hidden with its controls. Construction throws a
-// win32::Failure when the window cannot be created.
-class SettingsDialog : public win32::Window<SettingsDialog>, public SettingsFormView {
+// The settings dialog's window: the program's main window, created hidden with its controls.
+// Construction throws a win32::Failure when the window cannot be created.
+class SettingsDialog : public DialogWindow, public SettingsFormView {
 public:
     explicit SettingsDialog(HINSTANCE instance);
-    ~SettingsDialog() override;
-    SettingsDialog(const SettingsDialog&) = delete;
-    SettingsDialog& operator=(const SettingsDialog&) = delete;
 
-    void setHandlers(DialogHandlers handlers) { handlers_ = std::move(handlers); }
-    // Shows the dialog with the keyboard focus on its first control that can take it.
-    void show();
-    // Runs until the dialog is gone; Tab and Shift+Tab move through the controls. Returns the
-    // program's exit code.
-    int runMessageLoop();
+    void setHandlers(const DialogHandlers& handlers);
 
     std::string text(TextControl control) override;
     void setText(TextControl control, const std::string& text) override;
@@ -42,20 +32,7 @@ public:
     void disable(TextControl control) override;
     void disable(CheckControl control) override;
     void showManagedByPolicy() override;
-    void close() override;
-
-    // `window` is given because messages arrive before CreateWindowEx has returned it.
-    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-private:
-    void onCommand(int id, int notification);
-    void onActivate(HWND window, bool active);
-    HWND control(int id) const { return ::GetDlgItem(handle(), id); }
-
-    DialogControls controls_;
-    DialogHandlers handlers_;
-    // Where the focus goes back to when the dialog is activated again.
-    HWND lastFocus_ = nullptr;
+    void close() override { endDialog(); }
 };
 
 }  // namespace tal::settings_dialog

@@ -62,8 +62,8 @@ TEST(AdvancedDialogTest, OpensOverTheDisabledSettingsDialogWithTheStoredValues) 
     EXPECT_EQ(test_support::WindowText(::GetDlgItem(dialog, advanced::idleReset)), "60");
     EXPECT_EQ(test_support::WindowText(::GetDlgItem(dialog, advanced::allowedSites)),
               "a.example\r\nb.example");
-    EXPECT_EQ(Selected(::GetDlgItem(dialog, advanced::browserMode)), "legacy");
-    EXPECT_EQ(Selected(::GetDlgItem(dialog, advanced::newWindows)), "same");
+    EXPECT_EQ(Selected(::GetDlgItem(dialog, advanced::browserMode)), "古い互換表示モード");
+    EXPECT_EQ(Selected(::GetDlgItem(dialog, advanced::newWindows)), "キオスクのウィンドウで開く");
     EXPECT_TRUE(test_support::WaitFor(
         [&] { return tool.focus() == ::GetDlgItem(dialog, advanced::idleReset); },
         test_support::programTimeout));

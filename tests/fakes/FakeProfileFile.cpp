@@ -28,26 +28,6 @@ std::string ReadValue(std::string_view stored) {
     return std::string(value);
 }
 
-bool IsLeadByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-// What a buffer of `size` characters receives of `text`: all of it when it fits, else size - 1
-// characters less a lead byte whose trail byte does not fit. The walk starts at the front because
-// only there is it known which bytes lead.
-std::string CutToBuffer(const std::string& text, std::size_t size) {
-    if (text.size() < size) {
-        return text;
-    }
-    const std::size_t room = size == 0 ? 0 : size - 1;
-    std::size_t end = 0;
-    while (end < room) {
-        end += IsLeadByte(text[end]) ? 2 : 1;
-    }
-    return text.substr(0, end > room ? room - 1 : room);
-}
-
 template <typename Sections>
 auto FindSection(Sections& sections, std::string_view name) {
     return std::find_if(sections.begin(), sections.end(),
@@ -142,12 +122,10 @@ FakeProfileFile::File FakeProfileFile::contents(const std::string& path) const {
 std::string FakeProfileFile::getPrivateProfileString(const std::string& section,
                                                      const std::string& key,
                                                      const std::string& defaultValue,
-                                                     std::size_t bufferSize,
                                                      const std::string& path) {
     log_.add("GetPrivateProfileString " + section + " " + key);
-    readBuffers.push_back(bufferSize);
     const std::optional<std::string> stored = get(path, section, key);
-    return CutToBuffer(stored ? ReadValue(*stored) : defaultValue, bufferSize);
+    return stored ? ReadValue(*stored) : defaultValue;
 }
 
 bool FakeProfileFile::writePrivateProfileString(const std::string& section, const std::string& key,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,11 +14,9 @@
 namespace tal::fakes {
 
 // Profile files in memory, read as the system reads them: section and key names match without
-// regard to letter case, the first of equal names wins, blanks around names and values are
-// dropped and then one pair of quotes around a value, and a value that does not fit the buffer is
-// cut to size - 1 characters, one fewer when that would split a double-byte (code page 932)
-// character. A write replaces the value of the first key of that name or appends the key, and the
-// section when it is missing.
+// regard to letter case, the first of equal names wins, and blanks around names and values are
+// dropped and then one pair of quotes around a value. A write replaces the value of the first key
+// of that name or appends the key, and the section when it is missing.
 class FakeProfileFile : public platform::ProfileFile {
 public:
     explicit FakeProfileFile(CallLog& log) : log_(log) {}
@@ -48,14 +45,12 @@ public:
     // The whole file, for "nothing else changed" checks.
     File contents(const std::string& path) const;
 
-    // The buffer size of every read, in order.
-    std::vector<std::size_t> readBuffers;
     bool failWrites = false;
     // Writes fail from the n-th one on (counted from 1); 0 lets every write succeed.
     int failWritesFrom = 0;
 
     std::string getPrivateProfileString(const std::string& section, const std::string& key,
-                                        const std::string& defaultValue, std::size_t bufferSize,
+                                        const std::string& defaultValue,
                                         const std::string& path) override;
     bool writePrivateProfileString(const std::string& section, const std::string& key,
                                    const std::string& value, const std::string& path) override;

@@ -14,25 +14,14 @@ public:
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
 
-    platform::RegistryQueryResult queryValue(const std::string& name,
-                                             std::size_t capacity) override {
-        registry_.log_.add("RegQueryValueEx " + name + " " + std::to_string(capacity));
-        platform::RegistryQueryResult result;
+    std::optional<platform::RegistryValue> readValue(const std::string& name) override {
+        registry_.log_.add("RegQueryValueEx " + name);
         const auto& values = registry_.keys_[path_];
         const auto found = values.find(name);
         if (registry_.failing("RegQueryValueEx") || found == values.end()) {
-            result.status = platform::registry_status::fileNotFound;
-            return result;
+            return std::nullopt;
         }
-        result.type = found->second.type;
-        result.size = found->second.data.size();
-        if (result.size > capacity) {
-            result.status = platform::registry_status::moreData;
-            return result;
-        }
-        result.status = platform::registry_status::success;
-        result.data = found->second.data;
-        return result;
+        return found->second;
     }
 
     long setValue(const std::string& name, std::uint32_t type,
@@ -42,7 +31,7 @@ public:
         if (registry_.failing("RegSetValueEx")) {
             return 5;  // access denied
         }
-        registry_.keys_[path_][name] = FakeRegistryValue{type, data};
+        registry_.keys_[path_][name] = platform::RegistryValue{type, data};
         return platform::registry_status::success;
     }
 
@@ -65,12 +54,12 @@ void FakeRegistry::createKeyDirectly(const std::string& path) {
 }
 
 void FakeRegistry::setValueDirectly(const std::string& path, const std::string& name,
-                                    FakeRegistryValue value) {
+                                    platform::RegistryValue value) {
     keys_[path][name] = std::move(value);
 }
 
-std::optional<FakeRegistryValue> FakeRegistry::value(const std::string& path,
-                                                     const std::string& name) const {
+std::optional<platform::RegistryValue> FakeRegistry::value(const std::string& path,
+                                                           const std::string& name) const {
     const auto key = keys_.find(path);
     if (key == keys_.end()) {
         return std::nullopt;

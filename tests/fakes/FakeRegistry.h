@@ -1,23 +1,15 @@
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/Registry.h"
 #include "tests/fakes/CallLog.h"
 #include "tests/fakes/CaseInsensitive.h"
 
 namespace tal::fakes {
-
-struct FakeRegistryValue {
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> data;
-    friend bool operator==(const FakeRegistryValue&, const FakeRegistryValue&) = default;
-};
 
 // HKEY_CURRENT_USER in memory, and HKEY_LOCAL_MACHINE as the keys under "HKLM\\". Key paths and
 // value names match without regard to letter case.
@@ -27,9 +19,10 @@ public:
 
     void createKeyDirectly(const std::string& path);
     void setValueDirectly(const std::string& path, const std::string& name,
-                          FakeRegistryValue value);
+                          platform::RegistryValue value);
     bool keyExists(const std::string& path) const { return keys_.contains(path); }
-    std::optional<FakeRegistryValue> value(const std::string& path, const std::string& name) const;
+    std::optional<platform::RegistryValue> value(const std::string& path,
+                                                 const std::string& name) const;
     // Keys that are open now: every open key must be closed again.
     int openKeys() const { return openKeys_; }
 
@@ -43,7 +36,7 @@ public:
 
 private:
     class Key;
-    using Values = std::map<std::string, FakeRegistryValue, CaseInsensitiveLess>;
+    using Values = std::map<std::string, platform::RegistryValue, CaseInsensitiveLess>;
 
     bool failing(const std::string& operation) const { return failing_.contains(operation); }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/SystemShutdown.h"
@@ -10,33 +9,23 @@
 
 namespace tal::fakes {
 
-// Records every call; each step can be told to fail with an error code. Never shuts anything down.
+// Records every request as "ExitWindowsEx <flags>", with " SeShutdownPrivilege" when the
+// privilege is to be switched on first; refuses each one with `failure` when that is set. Never
+// shuts anything down.
 class FakeSystemShutdown : public platform::SystemShutdown {
 public:
     explicit FakeSystemShutdown(CallLog& log) : log_(log) {}
 
-    // Operation name ("OpenProcessToken", "LookupPrivilegeValue", "AdjustTokenPrivileges",
-    // "ExitWindowsEx") -> the error code it fails with.
-    std::map<std::string, std::uint32_t> failures;
-    platform::Luid shutdownPrivilege{0x13, 0};
-    platform::TokenPrivilege lastNewState;
-    int openTokens = 0;
+    std::optional<std::uint32_t> failure;
 
-    std::unique_ptr<platform::AccessToken> openProcessToken(std::uint32_t desiredAccess) override;
-    bool lookupPrivilegeValue(const std::string& name, platform::Luid& luid) override;
-    bool adjustTokenPrivileges(platform::AccessToken& token, bool disableAllPrivileges,
-                               const platform::TokenPrivilege& newState,
-                               platform::TokenPrivilege& previousState,
-                               std::uint32_t& returnLength) override;
-    bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
-    std::uint32_t lastError() override { return lastError_; }
+    std::optional<std::uint32_t> powerOff(std::uint32_t flags, bool enablePrivilege) override {
+        log_.add("ExitWindowsEx " + std::to_string(flags) +
+                 (enablePrivilege ? " SeShutdownPrivilege" : ""));
+        return failure;
+    }
 
 private:
-    class Token;
-    bool step(const std::string& operation);
-
     CallLog& log_;
-    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace tal::fakes

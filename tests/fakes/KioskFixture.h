@@ -39,9 +39,9 @@ struct KioskFixture {
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
     FakeKioskView view{log};
-    Kiosk form{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                          messageBoxes, session, input, eventLog},
-               view};
+    Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
+                           messageBoxes, session, input, eventLog},
+                view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";
 

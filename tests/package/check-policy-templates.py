@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Checks the Group Policy templates against the keys that the programs read.
 
-    check-policy-templates.py SETTINGS_HEADER POLICY_DIR
+    check-policy-templates.py SETTINGS_EXPORT POLICY_DIR
 
-The keys come from settings::all of common/Settings.h. Every key that an operator sets has exactly
-one policy, named and storing its value like the key; its element fits the key's values and shows
-the programs' default; and every string and presentation of the ADMX resolves in each ADML, which
-holds nothing else.
+The keys come from the program SETTINGS_EXPORT, which prints the programs' own table of settings
+as JSON. Every key that an operator sets has exactly one policy, named and storing its value like
+the key; its element fits the key's words or range and shows the programs' default; the Japanese
+names of a key's words are those that the settings tool shows; and every string and presentation
+of the ADMX resolves in each ADML, which holds nothing else.
 """
+import json
 import re
 import subprocess
 import sys
@@ -16,18 +18,6 @@ import xml.etree.ElementTree as ET
 NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
 POLICY_KEY = r"SOFTWARE\Policies\TAL"
 LANGUAGES = ("en-US", "ja-JP")
-# Written by the kiosk where its button was left: never a policy.
-NOT_POLICIES = {"InitButtonX", "InitButtonY"}
-# Keys whose value is one of a few words besides on/off.
-WORDS = {"BrowserMode": ["edge", "legacy"], "NewWindows": ["same", "block"]}
-# Keys in whole seconds: the range a policy may set.
-SECONDS = {
-    "WaitToStart": (0, 86400),
-    "IdleReset": (0, 86400),
-    "IdleWarning": (0, 86400),
-    "HangSeconds": (10, 3600),
-}
-
 failures = []
 
 
@@ -35,32 +25,20 @@ def fail(message):
     failures.append(message)
 
 
-def read_settings(header):
-    """The (key, kiosk default) pairs of settings::all, in its order."""
-    text = open(header, encoding="utf-8").read()
-    constants = {"defaultStartPage": re.search(
-        r'defaultStartPage\s*=\s*"([^"]*)"', text).group(1)}
-    settings = {}
-    for name, key, default in re.findall(
-            r'inline constexpr Setting (\w+)\{"(\w+)",\s*("[^"]*"|\w+)', text):
-        settings[name] = (key, default.strip('"') if default.startswith('"')
-                          else constants[default])
-    listed = re.search(r"std::array all\{([^}]*)\}", text)
-    if not settings or not listed:
-        sys.exit(f"cannot read settings::all from {header}")
-    return [settings[name.strip()] for name in listed.group(1).split(",") if name.strip()]
+def read_settings(exporter):
+    """The settings as the exporter prints them, in the programs' order."""
+    printed = subprocess.run([exporter], capture_output=True, text=True, encoding="utf-8")
+    if printed.returncode != 0:
+        sys.exit(f"{exporter} failed:\n{printed.stderr}")
+    return json.loads(printed.stdout)
 
 
-def kind_of(key, default):
-    if key in WORDS:
-        return "enum", WORDS[key]
-    if default in ("on", "off"):
-        return "enum", ["on", "off"]
-    if key in SECONDS:
-        return "decimal", SECONDS[key]
-    if re.fullmatch(r"[0-9]+", default):
-        fail(f"{key}: a number without a range in this check; add it to SECONDS")
-        return "decimal", None
+def kind_of(setting):
+    """The ADMX element a key's policy needs, and the words or range it must offer."""
+    if setting["kind"] in ("flag", "choice"):
+        return "enum", setting["words"]
+    if setting["kind"] == "seconds":
+        return "decimal", (setting["minimum"], setting["maximum"])
     return "text", None
 
 
@@ -68,7 +46,7 @@ def references(text, kind):
     return set(re.findall(r"\$\(" + kind + r"\.([^)]+)\)", text))
 
 
-def main(header, policy_dir):
+def main(exporter, policy_dir):
     admx_path = f"{policy_dir}/TAL.admx"
     adml_paths = {lang: f"{policy_dir}/{lang}/TAL.adml" for lang in LANGUAGES}
     lint = subprocess.run(["xmllint", "--noout", admx_path, *adml_paths.values()],
@@ -78,11 +56,9 @@ def main(header, policy_dir):
 
     admx_text = open(admx_path, encoding="utf-8").read()
     admx = ET.fromstring(admx_text.encode("utf-8"))
-    settings = read_settings(header)
-    wanted = {key: default for key, default in settings if key not in NOT_POLICIES}
-    for key in NOT_POLICIES:
-        if key not in dict(settings):
-            fail(f"{key} is no longer a key; update NOT_POLICIES")
+    # The button's position is written by the kiosk where its button was left: never a policy.
+    settings = {s["key"]: s for s in read_settings(exporter) if s["kind"] != "position"}
+    wanted = {key: setting["kioskDefault"] for key, setting in settings.items()}
 
     categories = {c.get("name") for c in admx.iterfind("p:categories/p:category", NS)}
     supported = {d.get("name") for d in admx.iterfind("p:supportedOn/p:definitions/p:definition", NS)}
@@ -121,7 +97,7 @@ def main(header, policy_dir):
         tag = element.tag.split("}")[1]
         if element.get("valueName") != name or element.get("id") != name:
             fail(f"{where}: element id/valueName {element.get('id')}/{element.get('valueName')}")
-        kind, detail = kind_of(name, wanted[name])
+        kind, detail = kind_of(settings[name])
         if tag != kind:
             fail(f"{where}: a {tag} element for a key of kind {kind}")
             continue
@@ -137,14 +113,24 @@ def main(header, policy_dir):
                 fail(f"{where}: the {lang} presentation shows {refs}, not [{name}]")
         if kind == "enum":
             values = []
+            display_names = []
             for item in element.iterfind("p:item", NS):
                 strings = item.findall("p:value/p:string", NS)
                 if len(strings) != 1 or len(list(item.find("p:value", NS))) != 1:
                     fail(f"{where}: an item that does not store a REG_SZ")
                     continue
                 values.append(strings[0].text)
+                display_names.append(item.get("displayName"))
             if sorted(values) != sorted(detail):
                 fail(f"{where}: values {values}, not {detail}")
+            names = dict(zip(settings[name]["words"], settings[name]["names"]))
+            strings_ja = {s.get("id"): s.text or "" for s in
+                          adml["ja-JP"].iterfind("p:resources/p:stringTable/p:string", NS)}
+            for value, display in zip(values, display_names):
+                string_id = re.fullmatch(r"\$\(string\.([^)]+)\)", display or "")
+                text = strings_ja.get(string_id.group(1), "") if string_id else ""
+                if value in names and not text.startswith(names[value]):
+                    fail(f"{where}: the ja-JP name of {value} is {text!r}, not the dialogs' {names[value]!r}")
             for lang, presentation in shown.items():
                 box = presentation.find("p:dropdownList", NS) if presentation is not None else None
                 if box is None:

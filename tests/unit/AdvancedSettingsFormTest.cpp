@@ -3,10 +3,11 @@
 #include "settings_tool/AdvancedSettingsForm.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/FakeAdvancedSettingsView.h"
+#include "tests/fakes/FakeAdvancedSettingsView.h"
 #include "tests/unit/SettingsFormFixture.h"
 
 namespace tal {
@@ -29,8 +30,12 @@ TEST_F(AdvancedSettingsTest, LoadsTheKiosksDefaultsAndTheSitesOnePerLine) {
     EXPECT_EQ(advancedView.texts[AdvancedText::idleWarning], "10");
     EXPECT_EQ(advancedView.texts[AdvancedText::hangSeconds], "30");
     EXPECT_EQ(advancedView.texts[AdvancedText::allowedSites], "https://a.example/\r\n*.b.example");
-    EXPECT_EQ(advancedView.choices[AdvancedChoice::browserMode], "legacy");
-    EXPECT_EQ(advancedView.choices[AdvancedChoice::newWindows], "same");
+    EXPECT_EQ(advancedView.lists[AdvancedChoice::browserMode],
+              (std::vector<std::string>{"最新の表示モード", "古い互換表示モード"}));
+    EXPECT_EQ(advancedView.selected[AdvancedChoice::browserMode], 1U);
+    EXPECT_EQ(advancedView.lists[AdvancedChoice::newWindows],
+              (std::vector<std::string>{"キオスクのウィンドウで開く", "開かない"}));
+    EXPECT_EQ(advancedView.selected[AdvancedChoice::newWindows], 0U) << "an unknown word";
     EXPECT_TRUE(advancedView.checks[AdvancedCheck::taskManagerOff]);
     EXPECT_FALSE(advancedView.checks[AdvancedCheck::clearSession]);
 }
@@ -41,7 +46,7 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
     advancedView.texts[AdvancedText::idleReset] = " 180 ";
     advancedView.texts[AdvancedText::allowedSites] = "https://a.example/\r\n\r\n*.b.example\r\n";
     advancedView.checks[AdvancedCheck::clearSession] = true;
-    advancedView.choices[AdvancedChoice::newWindows] = "block";
+    advancedView.selected[AdvancedChoice::newWindows] = 1;
     advanced.saveAndClose();
     ASSERT_TRUE(advancedView.closed);
     EXPECT_EQ(stored("IdleReset"), "180");
@@ -109,7 +114,7 @@ TEST_F(AdvancedSettingsTest, AManagedKeyIsShownLockedAndNotWritten) {
     registry.setValueDirectly("SOFTWARE\\Policies\\TAL", "NewWindows",
                               {platform::registry_type::text, bytes});
     advanced.load();
-    EXPECT_EQ(advancedView.choices[AdvancedChoice::newWindows], "block");
+    EXPECT_EQ(advancedView.selected[AdvancedChoice::newWindows], 1U);
     EXPECT_EQ(advancedView.disabled,
               std::set<int>{200 + static_cast<int>(AdvancedChoice::newWindows)});
     advanced.saveAndClose();

@@ -48,7 +48,7 @@ protected:
               fakes::FakeWindow{0, "TAL", "ThunderRT6FormDC", true, process.id}}) {
             startupWindows.insert(desktop.addWindow(w));
         }
-        form.start();
+        kiosk.start();
     }
 
     // A program opens a window: mostly visible and titled, now and then one that the guard
@@ -87,7 +87,7 @@ protected:
 };
 
 TEST_F(KioskDayTest, ResetsOncePerRequestPowersOffInItsMinuteAndKeepsItsStateSize) {
-    const std::size_t snapshotSize = form.windowGuard().snapshotSize();
+    const std::size_t snapshotSize = kiosk.windowGuard().snapshotSize();
     ASSERT_EQ(snapshotSize, 3U) << "the titled, visible windows at start-up";
 
     Day day;
@@ -111,7 +111,7 @@ TEST_F(KioskDayTest, ResetsOncePerRequestPowersOffInItsMinuteAndKeepsItsStateSiz
             lastRequest = tick;
         }
         if (chance(1.0 / 2000)) {
-            form.requestReset();
+            kiosk.requestReset();
             lastRequest = tick;
         }
         if (chance(1.0 / 600)) {
@@ -137,7 +137,7 @@ TEST_F(KioskDayTest, ResetsOncePerRequestPowersOffInItsMinuteAndKeepsItsStateSiz
         const int closePasses = logged("EnumWindows");
         const int shutdowns = logged("ExitWindowsEx");
         desktop.clearPosted();
-        form.tick();
+        kiosk.tick();
 
         for (int i = view.navigations - navigations; i > 0; --i) {
             day.resetTicks.push_back(tick);
@@ -170,7 +170,7 @@ TEST_F(KioskDayTest, ResetsOncePerRequestPowersOffInItsMinuteAndKeepsItsStateSiz
 
         if (tick % ticksPerHour == ticksPerHour - 1) {
             log.calls.clear();
-            EXPECT_EQ(form.windowGuard().snapshotSize(), snapshotSize) << "tick " << tick;
+            EXPECT_EQ(kiosk.windowGuard().snapshotSize(), snapshotSize) << "tick " << tick;
         }
     }
 

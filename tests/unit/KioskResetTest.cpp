@@ -20,7 +20,7 @@ protected:
         setting("StartPage", "http://start.example/");
         setting("ClearSession", clearSession);
         session.entries = {"http://start.example/", "Cookie:kiosk@start.example/"};
-        form.start();
+        kiosk.start();
         log.calls.clear();
     }
 
@@ -41,7 +41,7 @@ TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageSh
     session.inUse = {"http://visited.example/locked"};
     clock.stepPerRead = 7;
 
-    const ResetReport report = form.reset(ResetTrigger::button);
+    const ResetReport report = kiosk.reset(ResetTrigger::button);
 
     EXPECT_EQ(report.trigger, ResetTrigger::button);
     EXPECT_EQ(report.windowsClosed, 1U) << editor;
@@ -58,7 +58,7 @@ TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageSh
 
 TEST_F(KioskResetTest, WithoutClearSessionTheSessionAndTheControlStay) {
     startWith("off");
-    const ResetReport report = form.reset(ResetTrigger::screenSaver);
+    const ResetReport report = kiosk.reset(ResetTrigger::screenSaver);
     EXPECT_EQ(report.cacheEntriesDeleted + report.cacheEntriesLeft, 0U);
     EXPECT_EQ(at("ReplaceBrowser"), -1);
     EXPECT_EQ(at("EndBrowserSession"), -1);
@@ -71,7 +71,7 @@ TEST_F(KioskResetTest, StartingWithClearSessionWipesWhatTheLastRunLeftBeforeTheF
     setting("StartPage", "http://start.example/");
     setting("ClearSession", "on");
     session.entries = {"Cookie:kiosk@left.example/"};
-    form.start();
+    kiosk.start();
     EXPECT_LT(at("SuppressCookiePersistence"), at("EndBrowserSession"));
     EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
     EXPECT_EQ(at("ReplaceBrowser"), -1) << "the control is new at start-up";
@@ -85,13 +85,13 @@ protected:
         setting("IdleWarning", "5");
         input.times = {1000, 1000};
         startWith("off");
-        form.tick();  // the first tick notes the input so far
+        kiosk.tick();  // the first tick notes the input so far
         log.calls.clear();
     }
 
     void tickAt(std::uint32_t now) {
         input.times.now = now;
-        form.tick();
+        kiosk.tick();
     }
 };
 
@@ -117,7 +117,7 @@ TEST_F(KioskIdleTest, InputDuringTheWarningOrItsButtonTakesItAway) {
     EXPECT_EQ(at("HideIdleWarning"), 1);
 
     tickAt(2000 + 27000 + 26000);
-    form.continueSession();
+    kiosk.continueSession();
     tickAt(2000 + 27000 + 31000);
     EXPECT_EQ(at("Navigate"), -1) << "the answer counts as input";
     EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 2U);

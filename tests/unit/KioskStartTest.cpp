@@ -19,7 +19,7 @@ using testing::UnorderedElementsAreArray;
 class KioskStartTest : public testing::Test, protected fakes::KioskFixture {};
 
 TEST_F(KioskStartTest, WithoutASettingsFileTheKioskCoversTheScreenWithTheDefaultPage) {
-    form.start();
+    kiosk.start();
 
     // Every key is read (the log records the settings in effect); reads aside, these calls.
     std::vector<std::string> others;
@@ -104,7 +104,7 @@ class KioskLockdownTest : public KioskStartTest,
 TEST_P(KioskLockdownTest, EachKeyRunsItsOperationOnlyForItsWord) {
     const platform::WindowHandle taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
     setting(GetParam().key, GetParam().value);
-    form.start();
+    kiosk.start();
 
     // The browser's own registry values come before the control, the lockdown after it.
     std::vector<std::string> lockdownCalls;
@@ -146,7 +146,7 @@ TEST_F(KioskStartTest, AllFourSwitchesRunInTheirOrderAndTheTaskBarIsHiddenTwice)
     setting("TaskBar", "off");
     setting("ContextMenu", "off");
     setting("ToolBar", "off");
-    form.start();
+    kiosk.start();
 
     const auto position = [&](const std::string& call) {
         return std::find(log.calls.begin(), log.calls.end(), call) - log.calls.begin();
@@ -165,18 +165,18 @@ TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
     for (const auto& window : {fakes::FakeWindow{0, "Rx7300", "Other", false, 9},
                                fakes::FakeWindow{0, "RX7300", "Other", true, 9},
                                fakes::FakeWindow{0, "rx7300", "Other", true, 9}}) {
-        fakes::KioskFixture kiosk;
+        fakes::KioskFixture fixture;
         const platform::WindowHandle taskBar =
-            kiosk.desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
-        kiosk.desktop.addWindow(window);
-        kiosk.setting("TaskBar", "off");
-        kiosk.setting("ContextMenu", "off");
-        kiosk.form.start();
+            fixture.desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+        fixture.desktop.addWindow(window);
+        fixture.setting("TaskBar", "off");
+        fixture.setting("ContextMenu", "off");
+        fixture.kiosk.start();
 
-        EXPECT_THAT(kiosk.log.calls, ElementsAre("FindWindow (null) \"Rx7300\"", "Close"))
+        EXPECT_THAT(fixture.log.calls, ElementsAre("FindWindow (null) \"Rx7300\"", "Close"))
             << window.title;
-        EXPECT_TRUE(kiosk.desktop.window(taskBar)->visible);
-        EXPECT_FALSE(kiosk.registry.keyExists(
+        EXPECT_TRUE(fixture.desktop.window(taskBar)->visible);
+        EXPECT_FALSE(fixture.registry.keyExists(
             "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"));
     }
 }
@@ -184,7 +184,7 @@ TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
 TEST_F(KioskStartTest, SimilarTitlesDoNotStopStartUp) {
     desktop.addWindow({0, "Rx7300 ", "Other", true, 9});
     desktop.addWindow({0, "Rx730", "Other", true, 9});
-    form.start();
+    kiosk.start();
     EXPECT_FALSE(view.closed);
     EXPECT_EQ(view.navigatedTo, "https://www.wikipedia.org/");
 }
@@ -202,7 +202,7 @@ TEST_P(KioskStartPageTest, NavigatesToTheStoredPageWhole) {
     if (GetParam().present) {
         setting("StartPage", GetParam().stored);
     }
-    form.start();
+    kiosk.start();
     EXPECT_EQ(view.navigatedTo, GetParam().navigated);
     EXPECT_EQ(view.navigations, 1);
 }
@@ -225,7 +225,7 @@ class KioskReturnButtonTest : public KioskStartTest,
 
 TEST_P(KioskReturnButtonTest, TheButtonWindowAppearsForOnInAnyLetterCase) {
     setting("InitButton", GetParam().value);
-    form.start();
+    kiosk.start();
     EXPECT_EQ(log.startingWith("Show ReturnButton").size(), GetParam().shown ? 1U : 0U)
         << GetParam().value;
     if (GetParam().shown) {
@@ -244,7 +244,7 @@ TEST_F(KioskStartTest, TheStartUpWaitComesBetweenTheLockdownAndTheSnapshot) {
     clock.now = 1000;
     std::vector<std::size_t> callsAtPass;
     pump.onPass = [&] { callsAtPass.push_back(log.calls.size()); };
-    form.start();
+    kiosk.start();
 
     ASSERT_FALSE(callsAtPass.empty());
     EXPECT_EQ(clock.now, 3500U);
@@ -258,8 +258,8 @@ TEST_F(KioskStartTest, TheStartUpWaitComesBetweenTheLockdownAndTheSnapshot) {
 TEST_F(KioskStartTest, ClosedDuringTheStartUpWaitItGoesNoFurther) {
     setting("WaitToStart", "1e308");
     setting("InitButton", "on");
-    pump.onPass = [this] { form.onClosed(); };
-    form.start();
+    pump.onPass = [this] { kiosk.onClosed(); };
+    kiosk.start();
 
     EXPECT_EQ(pump.passes, 1);
     EXPECT_EQ(log.calls.back(), "GetPrivateProfileString CONFIG WaitToStart")
@@ -267,7 +267,7 @@ TEST_F(KioskStartTest, ClosedDuringTheStartUpWaitItGoesNoFurther) {
 }
 
 TEST_F(KioskStartTest, TheTimerIsArmedAfterNavigation) {
-    form.start();
+    kiosk.start();
     const auto navigate =
         std::find(log.calls.begin(), log.calls.end(), "Navigate https://www.wikipedia.org/");
     ASSERT_NE(navigate, log.calls.end());
@@ -275,7 +275,7 @@ TEST_F(KioskStartTest, TheTimerIsArmedAfterNavigation) {
 }
 
 TEST_F(KioskStartTest, FocusOnTheBrowserEnablesTheTimer) {
-    form.onBrowserFocus();
+    kiosk.onBrowserFocus();
     EXPECT_THAT(log.calls, ElementsAre("Timer.Enabled True"));
 }
 

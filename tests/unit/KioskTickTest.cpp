@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         setting("StartPage", "http://start.example/");
         clock.time = {12, 0, 0};
-        form.start();
+        kiosk.start();
         foreign = desktop.addWindow({0, "Editor", "Notepad", true, 300});
         log.calls.clear();
     }
@@ -30,7 +30,7 @@ protected:
     bool tick(bool screenSaverRunning) {
         screenSaver.running = screenSaverRunning;
         const int before = view.navigations;
-        form.tick();
+        kiosk.tick();
         return view.navigations > before;
     }
 
@@ -46,7 +46,7 @@ TEST_F(KioskTickTest, TheFirstTickAfterTheScreenSaverStopsResetsOnce) {
 }
 
 TEST_F(KioskTickTest, AResetClosesForeignWindowsThenNavigatesToTheStartPage) {
-    form.requestReset();
+    kiosk.requestReset();
     ASSERT_TRUE(tick(false));
     EXPECT_THAT(log.startingWith("PostMessage"),
                 ElementsAre("PostMessage " + std::to_string(foreign) + " 18"));
@@ -56,18 +56,18 @@ TEST_F(KioskTickTest, AResetClosesForeignWindowsThenNavigatesToTheStartPage) {
 }
 
 TEST_F(KioskTickTest, RequestsMergeAndFalseCancels) {
-    form.requestReset();
-    form.requestReset();
+    kiosk.requestReset();
+    kiosk.requestReset();
     EXPECT_TRUE(tick(false));
     EXPECT_FALSE(tick(false));
 
-    form.requestReset();
+    kiosk.requestReset();
     EXPECT_FALSE(tick(true)) << "a request while the screen saver runs waits for it to stop";
     EXPECT_TRUE(tick(false));
     EXPECT_FALSE(tick(false));
 
-    form.requestReset();
-    form.cancelReset();
+    kiosk.requestReset();
+    kiosk.cancelReset();
     EXPECT_FALSE(tick(false));
 }
 
@@ -83,14 +83,14 @@ protected:
     int shutdownsAt(const platform::TimeOfDay& time) {
         clock.time = time;
         const auto before = log.startingWith("ExitWindowsEx").size();
-        form.tick();
+        kiosk.tick();
         return static_cast<int>(log.startingWith("ExitWindowsEx").size() - before);
     }
 };
 
 TEST_F(PowerOffTickTest, ShutsDownOnEveryTickOfThePowerOffMinuteOnly) {
     setting("TimeToShutdown", "18:00");
-    form.start();
+    kiosk.start();
     EXPECT_EQ(shutdownsAt({17, 59, 59}), 0);
     EXPECT_EQ(shutdownsAt({18, 0, 0}), 1);
     EXPECT_EQ(shutdownsAt({18, 0, 30}), 1);
@@ -102,12 +102,12 @@ TEST_F(PowerOffTickTest, ShutsDownOnEveryTickOfThePowerOffMinuteOnly) {
 TEST_F(PowerOffTickTest, AStartWithinThePowerOffMinuteShutsDownAtTheFirstTick) {
     setting("TimeToShutdown", "09:30");
     clock.time = {9, 30, 20};
-    form.start();
+    kiosk.start();
     EXPECT_EQ(shutdownsAt({9, 30, 21}), 1);
 }
 
 TEST_F(PowerOffTickTest, AnEmptyOrMissingPowerOffTimeNeverMatches) {
-    form.start();
+    kiosk.start();
     for (int hour = 0; hour < 24; ++hour) {
         EXPECT_EQ(shutdownsAt({hour, 0, 0}), 0);
     }
@@ -115,9 +115,9 @@ TEST_F(PowerOffTickTest, AnEmptyOrMissingPowerOffTimeNeverMatches) {
 
 TEST_F(PowerOffTickTest, AFailedShutdownStillLetsTheTickReset) {
     setting("TimeToShutdown", "18:00");
-    form.start();
-    shutdown.failures["ExitWindowsEx"] = 1314;
-    form.requestReset();
+    kiosk.start();
+    shutdown.failure = 1314;
+    kiosk.requestReset();
     EXPECT_EQ(shutdownsAt({18, 0, 0}), 1);
     EXPECT_THAT(messageBoxes.shown, ElementsAre(fakes::ShownMessageBox{"1314", "TAL", 0}));
     EXPECT_EQ(view.navigations, 2) << "start-up and the reset";
@@ -125,25 +125,25 @@ TEST_F(PowerOffTickTest, AFailedShutdownStillLetsTheTickReset) {
 
 TEST_F(PowerOffTickTest, TicksWhileTheErrorBoxIsOpenDoNothing) {
     setting("TimeToShutdown", "18:00");
-    form.start();
-    shutdown.failures["OpenProcessToken"] = 5;
+    kiosk.start();
+    shutdown.failure = 5;
     clock.time = {18, 0, 0};
     int nestedTicks = 0;
     messageBoxes.whileOpen = [&] {
         // The box's own message loop delivers further ticks of the same minute.
         for (int i = 0; i < 3; ++i) {
             ++nestedTicks;
-            form.requestReset();
-            form.tick();
+            kiosk.requestReset();
+            kiosk.tick();
         }
     };
-    form.tick();
+    kiosk.tick();
     EXPECT_EQ(nestedTicks, 3);
     EXPECT_EQ(messageBoxes.shown.size(), 1U) << "one box at a time";
     EXPECT_EQ(view.navigations, 2) << "the request made meanwhile is served by the outer tick";
 
     messageBoxes.whileOpen = nullptr;
-    form.tick();
+    kiosk.tick();
     EXPECT_EQ(messageBoxes.shown.size(), 2U) << "the next tick of the minute tries again";
 }
 

@@ -19,13 +19,13 @@ const std::string machineKey = "HKLM\\SOFTWARE\\Policies\\TAL";
 const std::string userKey = "SOFTWARE\\Policies\\TAL";
 const std::string path = "C:\\Kiosk\\TAL.ini";
 
-fakes::FakeRegistryValue Text(const std::string& text, std::uint32_t type = 1) {
+platform::RegistryValue Text(const std::string& text, std::uint32_t type = 1) {
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     bytes.push_back(0);
     return {type, bytes};
 }
 
-fakes::FakeRegistryValue Dword(std::uint32_t number) {
+platform::RegistryValue Dword(std::uint32_t number) {
     return {platform::registry_type::dword,
             {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
              static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
@@ -34,8 +34,8 @@ fakes::FakeRegistryValue Dword(std::uint32_t number) {
 struct PrecedenceCase {
     const char* name;
     Setting setting;
-    std::optional<fakes::FakeRegistryValue> machine;
-    std::optional<fakes::FakeRegistryValue> user;
+    std::optional<platform::RegistryValue> machine;
+    std::optional<platform::RegistryValue> user;
     std::optional<std::string> file;
     std::string expected;
 };
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         PrecedenceCase{"a number for text makes no sense", settings::StartPage, Dword(7),
                        Text("http://u/"), std::nullopt, "http://u/"},
         PrecedenceCase{"binary is ignored", settings::StartPage,
-                       fakes::FakeRegistryValue{3, {'h', 't'}}, std::nullopt, "http://f/",
+                       platform::RegistryValue{3, {'h', 't'}}, std::nullopt, "http://f/",
                        "http://f/"},
         PrecedenceCase{"multi-string is ignored", settings::StartPage, Text("a\0b", 7),
                        std::nullopt, "http://f/", "http://f/"},

@@ -24,11 +24,11 @@ protected:
     fakes::FakeSystemMenu menu{log};
     fakes::FakeReturnButtonView buttonView{log};
     ReturnButton button{ReturnButtonPorts{profile, process, desktop, menu}, buttonView,
-                        [this] { form.requestReset(); }};
+                        [this] { kiosk.requestReset(); }};
 
     void SetUp() override {
         setting("StartPage", "http://start.example/");
-        form.start();
+        kiosk.start();
         log.calls.clear();
     }
 };
@@ -101,7 +101,7 @@ TEST_P(InitButtonClickTest, StoresThePositionXFirstThenRequestsAReset) {
         ElementsAre(
             std::string("WritePrivateProfileString CONFIG InitButtonX=") + GetParam().leftText,
             std::string("WritePrivateProfileString CONFIG InitButtonY=") + GetParam().topText));
-    form.tick();
+    kiosk.tick();
     EXPECT_EQ(view.navigatedTo, "http://start.example/");
     EXPECT_EQ(view.navigations, 2);
 }
@@ -117,8 +117,8 @@ TEST_F(ReturnButtonTest, TwoPressesBeforeATickGiveOneReset) {
     button.press();
     button.press();
     EXPECT_EQ(log.startingWith("WritePrivateProfileString").size(), 4U);
-    form.tick();
-    form.tick();
+    kiosk.tick();
+    kiosk.tick();
     EXPECT_EQ(view.navigations, 2) << "start-up and one reset";
 }
 
@@ -127,7 +127,7 @@ TEST_F(ReturnButtonTest, APressWhoseWriteFailsStillRequestsTheReset) {
     profile.failWrites = true;
     button.press();
     EXPECT_THAT(messageBoxes.shown, testing::IsEmpty());
-    form.tick();
+    kiosk.tick();
     EXPECT_EQ(view.navigations, 2);
 }
 

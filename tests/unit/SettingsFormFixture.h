@@ -11,7 +11,7 @@
 #include "tests/fakes/FakeProcess.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
-#include "tests/unit/FakeSettingsFormView.h"
+#include "tests/fakes/FakeSettingsFormView.h"
 
 namespace tal {
 

@@ -39,36 +39,36 @@ class WaitTest : public testing::Test, protected fakes::KioskFixture {};
 
 TEST_F(WaitTest, NothingOrLessReturnsAtOnce) {
     for (const std::int32_t milliseconds : {0, -1, std::numeric_limits<std::int32_t>::min()}) {
-        form.wait(milliseconds);
+        kiosk.wait(milliseconds);
     }
     EXPECT_EQ(pump.passes, 0);
     EXPECT_EQ(clock.now, 0U);
 }
 
 TEST_F(WaitTest, EndsAsSoonAsAHandledMessageClosesTheWindow) {
-    pump.onPass = [this] { form.onClosed(); };
-    form.wait(longest);
+    pump.onPass = [this] { kiosk.onClosed(); };
+    kiosk.wait(longest);
     EXPECT_EQ(pump.passes, 1);
     EXPECT_TRUE(pump.waits.empty()) << "no sleep after the window closed";
 }
 
 TEST_F(WaitTest, AQuitRequestEndsTheWaitInsteadOfWakingItAgainAndAgain) {
     pump.quitQueued = true;
-    form.wait(longest);
+    kiosk.wait(longest);
     EXPECT_EQ(pump.passes, 1);
     EXPECT_TRUE(pump.waits.empty());
 }
 
 TEST_F(WaitTest, TheTimeSpentHandlingMessagesCountsAsWaiting) {
     pump.onPass = [this] { clock.now += pump.passes == 1 ? 700 : 0; };
-    form.wait(1000);
+    kiosk.wait(1000);
     EXPECT_EQ(clock.now, 1000U) << "sleeps only what is left after the handling";
 }
 
 TEST_F(WaitTest, HandlesMessagesUntilTheTimeHasPassed) {
     clock.now = 5000;
     clock.stepPerRead = 100;
-    form.wait(1000);
+    kiosk.wait(1000);
     EXPECT_GE(pump.passes, 1);
     // The wait ends on the first reading at or past the end, and never sleeps past it.
     for (const std::uint32_t wait : pump.waits) {
@@ -81,7 +81,7 @@ TEST_F(WaitTest, HandlesMessagesUntilTheTimeHasPassed) {
 TEST_F(WaitTest, TheTickCountWrappingAroundDoesNotStretchOrCutTheWait) {
     clock.now = 0xFFFFFF00U;  // 256 ms before the counter wraps
     clock.stepPerRead = 10;
-    form.wait(3000);
+    kiosk.wait(3000);
     const std::uint32_t elapsed = clock.now - 0xFFFFFF00U;
     EXPECT_GE(elapsed, 3000U);
     EXPECT_LE(elapsed, 3100U);
@@ -89,7 +89,7 @@ TEST_F(WaitTest, TheTickCountWrappingAroundDoesNotStretchOrCutTheWait) {
 
 TEST_F(WaitTest, TheLongestWaitEndsWhenItsTimeHasPassed) {
     clock.now = 123;
-    form.wait(std::numeric_limits<std::int32_t>::max());
+    kiosk.wait(std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(clock.now - 123U,
               static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max()));
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,8 +33,8 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
             folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n");
         }
         kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-        Kiosk form(platform(), window);
-        form.start();
+        Kiosk kiosk(platform(), window);
+        kiosk.start();
         const std::wstring expected =
             page.empty() ? L"https://www.wikipedia.org/" : std::wstring(page.begin(), page.end());
         EXPECT_EQ(window.browser().locationUrl(), expected);
@@ -43,8 +44,8 @@ TEST_F(MainWindowTest, StartUpSendsTheBrowserToTheStartPageWhole) {
 
 TEST_F(MainWindowTest, TheWindowAndTheBrowserCoverTheScreen) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-    Kiosk form(platform(), window);
-    form.start();
+    Kiosk kiosk(platform(), window);
+    kiosk.start();
     window.show();
     RECT rect{};
     ::GetWindowRect(window.handle(), &rect);
@@ -71,10 +72,10 @@ TEST_F(MainWindowTest, TheTimerTicksOnlyOnceStartUpHasSetItsInterval) {
 
 TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-    Kiosk form(platform(), window);
+    Kiosk kiosk(platform(), window);
     int ticks = 0;
     window.onTimer = [&] { ++ticks; };
-    window.browser().onFocus = [&] { form.onBrowserFocus(); };
+    window.browser().onFocus = [&] { kiosk.onBrowserFocus(); };
     window.setTimerInterval(1000);
     window.setTimerEnabled(false);
     test_support::PumpFor(1200ms);
@@ -88,10 +89,10 @@ TEST_F(MainWindowTest, FocusOnTheBrowserControlEnablesTheTimer) {
 
 TEST_F(MainWindowTest, FocusTakenMoreOftenThanTheIntervalDoesNotHoldBackTheTick) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-    Kiosk form(platform(), window);
+    Kiosk kiosk(platform(), window);
     int ticks = 0;
     window.onTimer = [&] { ++ticks; };
-    window.browser().onFocus = [&] { form.onBrowserFocus(); };
+    window.browser().onFocus = [&] { kiosk.onBrowserFocus(); };
     window.setTimerInterval(1000);
 
     IOleControlSite* site = &window.browser();
@@ -106,9 +107,9 @@ TEST_F(MainWindowTest, AReplacedBrowserStartsEmptyGoesWhereToldAndKeepsThePageGu
     folder.write("TAL.ini",
                  "[CONFIG]\r\nStartPage=http://a.example/\r\nAllowedSites=b.example\r\n");
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-    Kiosk form(platform(), window);
-    form.start();
-    window.browser().guard().setRules(form.pageRules());
+    Kiosk kiosk(platform(), window);
+    kiosk.start();
+    window.browser().guard().setRules(kiosk.pageRules());
     const auto location = [&] { return window.browser().locationUrl(); };
     ASSERT_TRUE(test_support::WaitFor([&] { return location() == L"http://a.example/"; }, 5s));
     HWND oldControl = ::GetWindow(window.handle(), GW_CHILD);
@@ -140,19 +141,37 @@ TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
     ASSERT_TRUE(test_support::WaitFor(
         [&] { return window.browser().locationUrl() == L"about:blank"; }, 5s));
     ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(window.isUnloaded());
+    ASSERT_TRUE(window.isClosed());
     EXPECT_EQ(window.browser().locationUrl(), L"") << "the control is closed with its window";
 }
 
-TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheForm) {
+TEST_F(MainWindowTest, ClosingTheWindowTellsTheKioskOnce) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-    int unloads = 0;
-    window.onUnload = [&] { ++unloads; };
+    int closes = 0;
+    window.onClosed = [&] { ++closes; };
     ::SendMessageW(window.handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(window.isUnloaded());
-    EXPECT_EQ(unloads, 1);
+    EXPECT_TRUE(window.isClosed());
+    EXPECT_EQ(closes, 1);
     MSG quit{};
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
+}
+
+// The event log that the program gives its windows hears of a handler that failed, and the window
+// goes on with its next message.
+TEST_F(MainWindowTest, AFailingHandlerIsWrittenToTheLogAndTheWindowGoesOn) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    window.reportFailuresTo(log);
+    int ticks = 0;
+    window.onTimer = [&ticks] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    };
+    window.setTimerInterval(10);
+    EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 2; }, 5s));
+    const std::string text = folder.read("TAL.log");
+    EXPECT_NE(text.find(" TAL handler-failed class=TAL.Kiosk message=0x0113 what=\"tick failed\""),
+              std::string::npos)
+        << text;
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ class PageGuardTest : public testing::Test, protected test_support::KioskService
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
     void TearDown() override {
-        form.reset();
+        kiosk.reset();
         window.reset();
         test_support::DeleteUserValue(test_support::policyKey, "NoBrowserContextMenu");
         ::OleUninitialize();
@@ -72,13 +72,13 @@ protected:
 
     // A kiosk started as the program starts it, with these lines in its settings file.
     void start(const std::string& lines, const std::string& page = "about:blank") {
-        form.reset();
+        kiosk.reset();
         window.reset();
         folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n" + lines);
         window.emplace(::GetModuleHandleW(nullptr));
-        form.emplace(platform(), *window);
-        form->start();
-        window->applyPageRules(form->pageRules());
+        kiosk.emplace(platform(), *window);
+        kiosk->start();
+        window->applyPageRules(kiosk->pageRules());
     }
 
     IWebBrowser2& control() { return *window->browser().control(); }
@@ -100,7 +100,7 @@ protected:
     ComPtr<IDispatch> eventSink() { return site<IDispatch>(DIID_DWebBrowserEvents2); }
 
     std::optional<kiosk_ui::MainWindow> window;
-    std::optional<Kiosk> form;
+    std::optional<Kiosk> kiosk;
 };
 
 // DWebBrowserEvents2::NewWindow3 as the control raises it, the arguments in reverse order; the

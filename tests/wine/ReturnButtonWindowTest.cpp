@@ -81,14 +81,14 @@ TEST(ReturnButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTi
                               "[CONFIG]\r\nStartPage=http://start.example/\r\nInitButton=on\r\n");
 
         kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-        Kiosk form(services.platform(), window);
+        Kiosk kiosk(services.platform(), window);
         kiosk_ui::ReturnButtonWindow buttonWindow(::GetModuleHandleW(nullptr));
         ReturnButton button(
             ReturnButtonPorts{services.profile, services.process, services.desktop, services.menu},
-            buttonWindow, [&form] { form.requestReset(); });
+            buttonWindow, [&kiosk] { kiosk.requestReset(); });
         buttonWindow.onClick = [&] { button.press(); };
         window.onShowReturnButton = [&] { button.show(); };
-        form.start();
+        kiosk.start();
         ASSERT_TRUE(::IsWindowVisible(buttonWindow.window()));
 
         window.navigate("http://elsewhere.example/");
@@ -100,7 +100,7 @@ TEST(ReturnButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTi
         test_support::PumpFor(std::chrono::milliseconds(300));
         EXPECT_EQ(window.browser().locationUrl(), L"http://elsewhere.example/")
             << "the press only requests the reset";
-        form.tick();
+        kiosk.tick();
         EXPECT_TRUE(test_support::WaitFor(
             [&] { return window.browser().locationUrl() == L"http://start.example/"; },
             std::chrono::seconds(5)))

@@ -1,20 +1,24 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings_tool/AdvancedSettingsView.h"
 
 namespace tal::fakes {
 
-// The advanced dialog as its controls start: every text empty, every box unchecked.
+// The advanced dialog as its controls start: every text empty, every box unchecked, every list
+// empty with its first item selected.
 class FakeAdvancedSettingsView : public AdvancedSettingsView {
 public:
     std::map<AdvancedText, std::string> texts;
     std::map<AdvancedCheck, bool> checks;
-    std::map<AdvancedChoice, std::string> choices;
+    std::map<AdvancedChoice, std::vector<std::string>> lists;
+    std::map<AdvancedChoice, std::size_t> selected;
     std::optional<AdvancedText> focus;
     std::set<int> disabled;
     bool closed = false;
@@ -23,10 +27,12 @@ public:
     void setText(AdvancedText control, const std::string& text) override { texts[control] = text; }
     bool isChecked(AdvancedCheck control) override { return checks[control]; }
     void setChecked(AdvancedCheck control, bool checked) override { checks[control] = checked; }
-    std::string choice(AdvancedChoice control) override { return choices[control]; }
-    void setChoice(AdvancedChoice control, const std::string& word) override {
-        choices[control] = word;
+    void setChoices(AdvancedChoice control, const std::vector<std::string>& names,
+                    std::size_t index) override {
+        lists[control] = names;
+        selected[control] = index;
     }
+    std::size_t choice(AdvancedChoice control) override { return selected[control]; }
     void setFocus(AdvancedText control) override { focus = control; }
     // Texts count from 0, check boxes from 100, lists from 200.
     void disable(AdvancedText control) override { disabled.insert(static_cast<int>(control)); }
