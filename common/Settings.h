@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "common/Flags.h"
+
 namespace tal {
 
 inline constexpr std::string_view defaultStartPage = "https://www.wikipedia.org/";
@@ -51,6 +53,9 @@ struct Setting {
     std::span<const Choice> choices{};
     // For seconds.
     SecondsRange range{};
+    // What a public terminal wants, which the advanced dialog's "推奨設定" fills in; empty when
+    // the key has no such value.
+    std::string_view recommended{};
 };
 
 namespace choice {
@@ -106,12 +111,14 @@ inline constexpr Setting InitButtonY{
 inline constexpr Setting ClearSession{.key = "ClearSession",
                                       .kioskDefault = "off",
                                       .kind = SettingKind::flag,
-                                      .label = "リセットのたびに利用者の痕跡を消す"};
+                                      .label = "リセットのたびに利用者の痕跡を消す",
+                                      .recommended = flagOn};
 inline constexpr Setting IdleReset{.key = "IdleReset",
                                    .kioskDefault = "0",
                                    .kind = SettingKind::seconds,
                                    .label = "無操作リセット(秒)",
-                                   .range = {0, day}};
+                                   .range = {0, day},
+                                   .recommended = "180"};
 inline constexpr Setting IdleWarning{.key = "IdleWarning",
                                      .kioskDefault = "10",
                                      .kind = SettingKind::seconds,
@@ -126,20 +133,26 @@ inline constexpr Setting NewWindows{.key = "NewWindows",
                                     .kioskDefault = choice::sameWindow.word,
                                     .kind = SettingKind::choice,
                                     .label = "新しいウィンドウ",
-                                    .choices = choice::newWindows};
+                                    .choices = choice::newWindows,
+                                    .recommended = choice::sameWindow.word};
 inline constexpr Setting AllowedSites{
     .key = "AllowedSites", .kioskDefault = "", .label = "許可するサイト(1 行に 1 つ)"};
-inline constexpr Setting Printing{
-    .key = "Printing", .kioskDefault = "off", .kind = SettingKind::flag, .label = "印刷を許可する"};
+inline constexpr Setting Printing{.key = "Printing",
+                                  .kioskDefault = "off",
+                                  .kind = SettingKind::flag,
+                                  .label = "印刷を許可する",
+                                  .recommended = flagOff};
 inline constexpr Setting KeyLock{.key = "KeyLock",
                                  .kioskDefault = "off",
                                  .kind = SettingKind::flag,
-                                 .label = "システムキーを無効にする"};
+                                 .label = "システムキーを無効にする",
+                                 .recommended = flagOn};
 // Its check box in the advanced dialog says the opposite of the key: checked is "off".
 inline constexpr Setting TaskManager{.key = "TaskManager",
                                      .kioskDefault = "on",
                                      .kind = SettingKind::flag,
-                                     .label = "タスクマネージャーを使わせない"};
+                                     .label = "タスクマネージャーを使わせない",
+                                     .recommended = flagOff};
 // Read by the watchdog, talwatch.exe. An hour at most: beyond it the value is taken for a typing
 // error rather than a wish.
 inline constexpr Setting HangSeconds{.key = "HangSeconds",

@@ -21,6 +21,10 @@ namespace {
 
 constexpr std::string_view errorCaption = "エラー";
 constexpr std::string_view saveFailed = "設定を保存できませんでした。";
+constexpr std::string_view recommendedCaption = "推奨設定";
+constexpr std::string_view recommendedFilled =
+    "公共の端末に勧める値を入れました。「保存」を押すと保存します。";
+constexpr std::string_view recommendedManaged = "グループ ポリシーで決められた項目はそのままです。";
 
 // A number field and its key of seconds, whose label and range the error box names.
 struct NumberField {
@@ -153,10 +157,42 @@ void AdvancedSettingsForm::load() {
     }
 }
 
-void AdvancedSettingsForm::saveAndClose() {
-    const auto isManaged = [this](const Setting& setting) {
-        return std::find(managed_.begin(), managed_.end(), setting.key) != managed_.end();
+bool AdvancedSettingsForm::isManaged(const Setting& setting) const {
+    return std::find(managed_.begin(), managed_.end(), setting.key) != managed_.end();
+}
+
+void AdvancedSettingsForm::fillRecommended() {
+    bool managedLeft = false;
+    const auto wanted = [&](const Setting& setting) {
+        if (setting.recommended.empty()) {
+            return false;
+        }
+        managedLeft = managedLeft || isManaged(setting);
+        return !isManaged(setting);
     };
+    for (const NumberField& field : numberFields) {
+        if (wanted(field.setting)) {
+            view_.setText(field.control, std::string(field.setting.recommended));
+        }
+    }
+    for (const FlagBox& box : flagBoxes) {
+        if (wanted(box.setting)) {
+            view_.setChecked(box.control, box.setting.recommended == box.checkedWord);
+        }
+    }
+    for (const ChoiceList& list : choiceLists) {
+        if (wanted(list.setting)) {
+            const std::span<const Choice> choices = list.setting.choices;
+            view_.setChoices(list.control, Names(choices),
+                             Position(choices, list.setting.recommended));
+        }
+    }
+    ports_.messageBoxes.show(std::string(recommendedFilled) +
+                                 (managedLeft ? "\n" + std::string(recommendedManaged) : ""),
+                             std::string(recommendedCaption), platform::message_box_style::okOnly);
+}
+
+void AdvancedSettingsForm::saveAndClose() {
     // Everything is checked before the first write, so that a refused entry leaves the file as
     // it was.
     std::vector<std::pair<std::string_view, std::string>> writes;

@@ -17,9 +17,13 @@ public:
     void load();
     // Checks every entry; when all are valid, writes this dialog's keys and closes it.
     void saveAndClose();
+    // Fills in what a public terminal wants, except where Group Policy decides, and says so;
+    // nothing is written until the operator saves.
+    void fillRecommended();
 
 private:
     void showError(const std::string& text);
+    bool isManaged(const Setting& setting) const;
 
     SettingsFormPorts ports_;
     AdvancedSettingsView& view_;

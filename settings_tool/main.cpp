@@ -37,6 +37,7 @@ void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsForm
                                        dialog);
         // The dialog clears it before it goes, so it never outlives the form.
         dialog.setSaveHandler([&form] { form.saveAndClose(); });
+        dialog.setRecommendedHandler([&form] { form.fillRecommended(); });
         form.load();
         dialog.runModal();
     } catch (const tal::win32::Failure& failure) {

@@ -23,6 +23,7 @@ inline constexpr int taskManagerOff = 214;
 inline constexpr int allowedSitesLabel = 215;
 inline constexpr int allowedSites = 216;
 inline constexpr int saveButton = 217;
+inline constexpr int recommendedButton = 218;
 inline constexpr int cancelButton = IDCANCEL;
 
 }  // namespace tal::settings_dialog::advanced

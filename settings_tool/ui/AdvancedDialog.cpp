@@ -60,6 +60,10 @@ void AdvancedDialog::setSaveHandler(std::function<void()> handler) {
     onClick(advanced::saveButton, std::move(handler));
 }
 
+void AdvancedDialog::setRecommendedHandler(std::function<void()> handler) {
+    onClick(advanced::recommendedButton, std::move(handler));
+}
+
 std::string AdvancedDialog::text(AdvancedText which) {
     return controls().text(IdOf(which));
 }

@@ -18,6 +18,8 @@ public:
 
     // What "保存" runs.
     void setSaveHandler(std::function<void()> handler);
+    // What "推奨設定" runs.
+    void setRecommendedHandler(std::function<void()> handler);
 
     std::string text(AdvancedText control) override;
     void setText(AdvancedText control, const std::string& text) override;

@@ -13,7 +13,7 @@ inline constexpr std::string_view caption = "詳細設定";
 
 // The labels are the keys' names, which the error boxes give them too. The drop-down lists are
 // wide enough for the names of their keys' words.
-inline constexpr std::array<ControlLayout, 18> controls{{
+inline constexpr std::array<ControlLayout, 19> controls{{
     {idleResetLabel, ControlKind::label, settings::IdleReset.label, 120, 240, 2175, 255},
     {idleReset, ControlKind::textBox, "", 2400, 170, 1215, 270},
     {idleWarningLabel, ControlKind::label, settings::IdleWarning.label, 120, 600, 2175, 255},
@@ -32,6 +32,7 @@ inline constexpr std::array<ControlLayout, 18> controls{{
     {allowedSites, ControlKind::multiLineText, "", 120, 3780, 5775, 1440},
     {saveButton, ControlKind::pushButton, "保存", 120, 5400, 735, 375},
     {cancelButton, ControlKind::pushButton, "キャンセル", 960, 5400, 1215, 375},
+    {recommendedButton, ControlKind::pushButton, "推奨設定", 4680, 5400, 1215, 375},
 }};
 
 inline constexpr DialogDesign design{6030, 5940, controls};

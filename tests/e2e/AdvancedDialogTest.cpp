@@ -72,6 +72,14 @@ TEST(AdvancedDialogTest, OpensOverTheDisabledSettingsDialogWithTheStoredValues) 
     ::GetWindowRect(dialog, &box);
     test_support::PumpFor(std::chrono::milliseconds(300));
     test_support::SaveScreenshot("advanced-settings", box);
+
+    test_support::Click(::GetDlgItem(dialog, advanced::recommendedButton));
+    HWND said = tool.waitForMessageBox();
+    ASSERT_NE(said, nullptr);
+    EXPECT_EQ(test_support::WindowText(said), "推奨設定");
+    tool.pressOk(said);
+    EXPECT_EQ(test_support::WindowText(::GetDlgItem(dialog, advanced::idleReset)), "180");
+    EXPECT_TRUE(test_support::IsControlChecked(::GetDlgItem(dialog, advanced::keyLock)));
 }
 
 TEST(AdvancedDialogTest, ARefusedNumberKeepsTheFileAndSavingWritesOnlyItsKeys) {

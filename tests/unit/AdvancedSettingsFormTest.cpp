@@ -2,6 +2,7 @@
 // saving only its own keys.
 #include "settings_tool/AdvancedSettingsForm.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,24 @@ TEST_F(AdvancedSettingsTest, AFailedWriteIsReportedWithThePathAndTheDialogStays)
     EXPECT_FALSE(advancedView.closed);
 }
 
+TEST_F(AdvancedSettingsTest, RecommendedFillsInWhatAPublicTerminalWantsForTheSave) {
+    store("IdleReset", "30");
+    store("Printing", "on");
+    advanced.load();
+    advanced.fillRecommended();
+    ASSERT_EQ(messageBoxes.shown.size(), 1U);
+    EXPECT_EQ(messageBoxes.shown[0].caption, "推奨設定");
+    EXPECT_TRUE(profile.get(path, "CONFIG", "KeyLock") == std::nullopt) << "nothing written yet";
+    advanced.saveAndClose();
+    const std::map<std::string, std::string> recommended{
+        {"KeyLock", "on"},     {"TaskManager", "off"}, {"NewWindows", "same"},
+        {"Printing", "off"},   {"ClearSession", "on"}, {"IdleReset", "180"},
+        {"IdleWarning", "10"}, {"HangSeconds", "30"},  {"BrowserMode", "edge"}};
+    for (const auto& [key, value] : recommended) {
+        EXPECT_EQ(stored(key), value) << key;
+    }
+}
+
 TEST_F(AdvancedSettingsTest, AManagedKeyIsShownLockedAndNotWritten) {
     const std::string value = "block";
     std::vector<std::uint8_t> bytes(value.begin(), value.end());
@@ -117,6 +136,11 @@ TEST_F(AdvancedSettingsTest, AManagedKeyIsShownLockedAndNotWritten) {
     EXPECT_EQ(advancedView.selected[AdvancedChoice::newWindows], 1U);
     EXPECT_EQ(advancedView.disabled,
               std::set<int>{200 + static_cast<int>(AdvancedChoice::newWindows)});
+    advanced.fillRecommended();
+    EXPECT_EQ(advancedView.selected[AdvancedChoice::newWindows], 1U) << "Group Policy decides";
+    EXPECT_EQ(messageBoxes.shown.back().text,
+              "公共の端末に勧める値を入れました。「保存」を押すと保存します。\n"
+              "グループ ポリシーで決められた項目はそのままです。");
     advanced.saveAndClose();
     EXPECT_EQ(stored("NewWindows"), std::nullopt);
     EXPECT_EQ(stored("BrowserMode"), "edge");
