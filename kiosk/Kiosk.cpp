@@ -30,7 +30,7 @@ std::string Read(const SettingsFile& settings, const Setting& setting) {
 Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
     : ports_(ports),
       view_(view),
-      windowGuard_(ports.desktop, ports.process.processId()),
+      windowGuard_(ports.desktop, ports.process.processId(), ports.sessionSnapshot),
       version_(version) {}
 
 void Kiosk::start() {

@@ -17,6 +17,7 @@
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32SessionSnapshot.h"
 #include "win32/Win32WatchdogSignals.h"
 #include "win32/Win32WindowProbe.h"
 
@@ -41,6 +42,11 @@ int Watch(HINSTANCE instance) {
     tal::win32::Win32LogStorage logStorage;
     tal::win32::Win32Calendar calendar;
     tal::EventLog log(logStorage, calendar, "talwatch");
+    // Held while the watchdog runs, so that the kiosks it restarts keep the first one's snapshot.
+    const tal::win32::Win32SessionSnapshot sessionSnapshot;
+    if (!sessionSnapshot.isOpen()) {
+        log.write("snapshot-failed", {{"error", sessionSnapshot.error()}});
+    }
 
     tal::win32::Win32ProcessStarter starter;
     tal::win32::Win32WatchdogSignals signals(instance, running->stopEvent());

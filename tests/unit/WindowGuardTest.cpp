@@ -3,11 +3,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "tests/fakes/FakeDesktop.h"
+#include "tests/fakes/FakeSessionSnapshot.h"
 
 namespace tal {
 namespace {
@@ -95,6 +97,21 @@ TEST_F(WindowGuardTest, WindowsOfTheSnapshotStayWhateverTheirTitleBecomes) {
     guard.closeForeignWindows();
     EXPECT_THAT(desktop.posted(), ElementsAre(fakes::PostedMessage{hidden, quit},
                                               fakes::PostedMessage{untitled, quit}));
+}
+
+TEST_F(WindowGuardTest, AKioskStartedAgainKeepsTheSnapshotOfTheSessionsFirstKiosk) {
+    fakes::FakeSessionSnapshot kept;
+    const auto before = desktop.addWindow(Window("Before", "Notepad"));
+    WindowGuard first(desktop, kioskProcess, &kept);
+    first.takeSnapshot();
+    EXPECT_EQ(kept.windows, std::vector<platform::WindowHandle>{before});
+
+    // The visitor opens a window, and the kiosk crashes and is started again.
+    const auto leftOver = desktop.addWindow(Window("Left over", "Notepad"));
+    WindowGuard next(desktop, kioskProcess + 1, &kept);
+    next.takeSnapshot();
+    next.closeForeignWindows();
+    EXPECT_THAT(desktop.posted(), ElementsAre(fakes::PostedMessage{leftOver, quit}));
 }
 
 TEST_F(WindowGuardTest, EveryResetPostsAgainToWindowsThatStayed) {
