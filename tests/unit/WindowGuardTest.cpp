@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/FakeDesktop.h"
-#include "tests/fakes/FakeSessionSnapshot.h"
 
 namespace tal {
 namespace {
@@ -99,8 +98,19 @@ TEST_F(WindowGuardTest, WindowsOfTheSnapshotStayWhateverTheirTitleBecomes) {
                                               fakes::PostedMessage{untitled, quit}));
 }
 
+class KeptSnapshot : public platform::SessionSnapshot {
+public:
+    std::optional<std::vector<platform::WindowHandle>> windows;
+    std::optional<std::vector<platform::WindowHandle>> published() override { return windows; }
+    bool publish(const std::vector<platform::WindowHandle>& taken) override {
+        const bool first = !windows;
+        windows = windows.value_or(taken);
+        return first;
+    }
+};
+
 TEST_F(WindowGuardTest, AKioskStartedAgainKeepsTheSnapshotOfTheSessionsFirstKiosk) {
-    fakes::FakeSessionSnapshot kept;
+    KeptSnapshot kept;
     const auto before = desktop.addWindow(Window("Before", "Notepad"));
     WindowGuard first(desktop, kioskProcess, &kept);
     first.takeSnapshot();
