@@ -11,6 +11,11 @@ inline constexpr int watchdogStopped = 0;
 inline constexpr int watchdogAlreadyRunning = 1;
 // The last attempt to start TAL.exe failed (the file is missing, say).
 inline constexpr int watchdogCannotStartKiosk = 2;
+// `talwatch.exe /stop` found no watchdog running in this session.
+inline constexpr int watchdogNotRunning = 4;
+// The watchdog met a fault it cannot go on after (a window it could not create, say): it showed
+// the error box and logged it. Clear of the C runtime's abort (3).
+inline constexpr int watchdogFailed = 70;
 
 // What the watchdog gives a kiosk that it ends with TerminateProcess.
 inline constexpr unsigned kioskTerminated = 0xDEAD;

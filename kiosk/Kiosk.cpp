@@ -27,7 +27,7 @@ constexpr std::uint32_t tickInterval = 1000;
 Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
     : ports_(ports),
       view_(view),
-      windowGuard_(ports.desktop, ports.process.processId()),
+      windowGuard_(ports.desktop, ports.process.processId(), ports.sessionSnapshot),
       version_(version) {}
 
 void Kiosk::start() {

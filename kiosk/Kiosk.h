@@ -21,6 +21,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
 #include "platform/ScreenSaver.h"
+#include "platform/SessionSnapshot.h"
 #include "platform/SystemShutdown.h"
 #include "platform/UserInput.h"
 
@@ -42,6 +43,8 @@ struct KioskPorts {
     platform::InternetSession& session;
     platform::UserInput& input;
     EventLog& log;
+    // The window snapshot kept for the session; none: each start takes its own.
+    platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
 
 // The kiosk's main window: start-up, the supervision tick and the reset request.

@@ -31,8 +31,9 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 
 }  // namespace
 
-WindowGuard::WindowGuard(platform::Desktop& desktop, std::uint32_t kioskProcessId)
-    : desktop_(desktop), kioskProcessId_(kioskProcessId) {}
+WindowGuard::WindowGuard(platform::Desktop& desktop, std::uint32_t kioskProcessId,
+                         platform::SessionSnapshot* kept)
+    : desktop_(desktop), kioskProcessId_(kioskProcessId), kept_(kept) {}
 
 std::string WindowGuard::windowTitle(platform::WindowHandle window) {
     const std::size_t length = desktop_.getWindowTextLength(window);
@@ -47,6 +48,13 @@ bool WindowGuard::isQualifying(platform::WindowHandle window) {
 
 void WindowGuard::takeSnapshot() {
     closeClassNames_ = Split(closeClassList, ',');
+    if (kept_ != nullptr) {
+        if (auto windows = kept_->published()) {
+            snapshot_ = std::move(*windows);
+            std::sort(snapshot_.begin(), snapshot_.end());
+            return;
+        }
+    }
     // Two passes: the first counts, the second fills at most that many. A window that began to
     // qualify after the counting pass finds the snapshot full and stays out of it.
     std::size_t count = 0;
@@ -63,6 +71,9 @@ void WindowGuard::takeSnapshot() {
         return true;
     });
     std::sort(snapshot_.begin(), snapshot_.end());
+    if (kept_ != nullptr) {
+        kept_->publish(snapshot_);
+    }
 }
 
 bool WindowGuard::isInSnapshot(platform::WindowHandle window) const {

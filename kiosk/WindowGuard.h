@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "platform/SessionSnapshot.h"
 
 namespace tal {
 
@@ -13,11 +14,15 @@ namespace tal {
 // visible, titled window that came after them to go away.
 class WindowGuard {
 public:
-    // `kioskProcessId`: the kiosk's own process, whose windows are closed, never quit.
-    WindowGuard(platform::Desktop& desktop, std::uint32_t kioskProcessId);
+    // `kioskProcessId`: the kiosk's own process, whose windows are closed, never quit. `kept`: the
+    // session's kept snapshot; none: every kiosk takes its own.
+    WindowGuard(platform::Desktop& desktop, std::uint32_t kioskProcessId,
+                platform::SessionSnapshot* kept = nullptr);
 
-    // Records the visible, titled windows of this moment. A window that begins to qualify while
-    // the snapshot is taken stays out of it.
+    // Takes over the snapshot that the first kiosk of the session kept, so that the windows opened
+    // before a crash or a close stay foreign. Else records the visible, titled windows of this
+    // moment and keeps them for the kiosks that follow; a window that begins to qualify while the
+    // snapshot is taken stays out of it.
     void takeSnapshot();
     // Posts WM_CLOSE to browser, folder and console windows and to the kiosk's own, WM_QUIT to
     // every other visible, titled window outside the snapshot. Returns how many were asked.
@@ -36,6 +41,7 @@ private:
 
     platform::Desktop& desktop_;
     std::uint32_t kioskProcessId_;
+    platform::SessionSnapshot* kept_;
     std::vector<std::string> closeClassNames_;
     // Sorted, for the look-up of every close pass.
     std::vector<platform::WindowHandle> snapshot_;

@@ -19,7 +19,9 @@ public:
     virtual ObjectHandle handle() = 0;
     // GetExitCodeProcess: nullopt while the process runs.
     virtual std::optional<std::uint32_t> exitCode() = 0;
+    // TerminateProcess; false when it failed, lastError() then gives the error code.
     virtual bool terminate(std::uint32_t exitCode) = 0;
+    virtual std::uint32_t lastError() = 0;
 };
 
 // Starts processes (CreateProcessW). Paths are in the ANSI code page, like the settings file's.

@@ -18,7 +18,7 @@ enum class Wake {
 };
 
 // The watchdog's waiting: its stop request, the session messages of its hidden window and the
-// process it watches.
+// process it watches; and the system's own word on whether the session is ending.
 class WatchdogSignals {
 public:
     virtual ~WatchdogSignals() = default;
@@ -26,6 +26,9 @@ public:
     // MsgWaitForMultipleObjects over the stop request and `process` (0: none), handling window
     // messages meanwhile, for at most `timeoutMilliseconds`.
     virtual Wake wait(ObjectHandle process, std::uint32_t timeoutMilliseconds) = 0;
+    // GetSystemMetrics(SM_SHUTTINGDOWN): the session is ending, whether or not this program's
+    // window has heard of it yet.
+    virtual bool isShuttingDown() = 0;
 };
 
 }  // namespace tal::platform

@@ -21,7 +21,9 @@ RestartDelay RestartPolicy::afterEnd(std::uint64_t now, EndReason reason, std::u
         // The other program's window is up: no crash, so no back-off either.
         return {refusalDelay, false};
     }
-    if (reason == EndReason::notStarted || backOff_ > 0) {
+    // A kiosk left without its window has failed as a start fails: trying again at once would
+    // only fail again.
+    if (reason == EndReason::notStarted || reason == EndReason::windowless || backOff_ > 0) {
         return backOff();
     }
     const auto recent = std::count_if(starts_.begin(), starts_.end(), [now](std::uint64_t start) {

@@ -9,6 +9,7 @@ namespace tal::watchdog {
 enum class EndReason {
     ended,       // it ended of itself: a crash, killed, closed
     hung,        // the watchdog ended it because its window stopped answering
+    windowless,  // the watchdog ended it because it ran on without its window (its error box)
     refused,     // it declined to start (its own exit code says so)
     notStarted,  // the start itself failed
 };

@@ -31,6 +31,8 @@ const char* ReasonName(EndReason reason) {
             return "refused";
         case EndReason::notStarted:
             return "failed";
+        case EndReason::windowless:
+            return "error";
         case EndReason::ended:
             break;
     }
@@ -88,18 +90,31 @@ int Watchdog::run() {
 void Watchdog::act(std::uint64_t now) {
     if (stopping_) {
         if (kiosk_ && now >= stopDeadline_) {
-            kiosk_->terminate(exit_code::kioskTerminated);
-            finish("terminated");
+            finish(terminateKiosk() ? "terminated" : "left");
         }
         return;
     }
-    if (sessionEnding_) {
+    if (endingBySystem_ && !ports_.signals.isShuttingDown()) {
+        leaveSessionEnd(endingBySystem_, now);
+    }
+    if (sessionEnding()) {
         return;
     }
-    if (!kiosk_ && startAt_ && now >= *startAt_) {
-        startKiosk(now);
-    } else if (kiosk_ && !endedForHang_ && now >= checkAt_) {
-        checkKiosk();
+    if (!kiosk_) {
+        if (startAt_ && now >= *startAt_ && !systemEndsSession()) {
+            startKiosk(now);
+        }
+        return;
+    }
+    if (coverShown_ && now >= coverCheckAt_) {
+        checkCover(now);
+    }
+    if (!terminated_ && now >= checkAt_) {
+        if (endingFor_) {
+            endKiosk(now);
+        } else {
+            checkKiosk();
+        }
     }
 }
 
@@ -114,22 +129,10 @@ void Watchdog::handle(platform::Wake wake, std::uint64_t now) {
             beginStop(now);
             break;
         case platform::Wake::sessionEnding:
-            if (!sessionEnding_) {
-                sessionEnding_ = true;
-                ports_.log.write("session-end");
-            }
+            enterSessionEnd(endingByMessage_);
             break;
         case platform::Wake::sessionContinues:
-            if (sessionEnding_) {
-                sessionEnding_ = false;
-                ports_.log.write("session-resume");
-                // The kiosk may have ended meanwhile; a running one gets a fresh hang allowance.
-                if (!kiosk_ && !startAt_) {
-                    startAt_ = now;
-                }
-                lastAnswer_ = now;
-                checkAt_ = now + checkInterval;
-            }
+            leaveSessionEnd(endingByMessage_, now);
             break;
         case platform::Wake::timeout:
             break;
@@ -140,13 +143,16 @@ std::uint64_t Watchdog::nextWake(std::uint64_t now) const {
     if (stopping_) {
         return stopDeadline_;
     }
-    if (sessionEnding_) {
-        return now + idleWake;
+    if (sessionEnding()) {
+        // No message tells when an end that only the system reported is called off.
+        return now + (endingBySystem_ ? checkInterval : idleWake);
     }
     if (!kiosk_) {
         return startAt_.value_or(now + idleWake);
     }
-    return endedForHang_ ? now + idleWake : checkAt_;
+    // After a TerminateProcess that worked, the kiosk's end wakes the wait.
+    const std::uint64_t check = terminated_ ? now + idleWake : checkAt_;
+    return coverShown_ ? std::min(check, coverCheckAt_) : check;
 }
 
 void Watchdog::startKiosk(std::uint64_t now) {
@@ -157,11 +163,12 @@ void Watchdog::startKiosk(std::uint64_t now) {
     if (!kiosk_) {
         lastStartFailed_ = true;
         ports_.log.write("kiosk-start-failed", {{"error", ports_.starter.lastError()}});
+        // The cover comes first, so that the box opens above it.
+        scheduleRestart(now, EndReason::notStarted, 0);
         if (!noticeShown_) {
             noticeShown_ = true;
             ports_.notices.show(cannotStartText, cannotStartCaption);
         }
-        scheduleRestart(now, EndReason::notStarted, 0);
         return;
     }
     lastStartFailed_ = false;
@@ -169,13 +176,12 @@ void Watchdog::startKiosk(std::uint64_t now) {
     startedAt_ = now;
     lastAnswer_ = now;
     checkAt_ = now + checkInterval;
-    endedForHang_ = false;
+    coverCheckAt_ = now + coverCheckInterval;
     ports_.log.write("kiosk-start", {{"pid", kioskId_}});
 }
 
 void Watchdog::checkKiosk() {
     const platform::WindowHandle window = FindKioskWindow(ports_.desktop, kioskId_);
-    // A kiosk without its main window serves no one either: it counts as not answering.
     const bool answered =
         window != 0 &&
         ports_.probe.sendMessageTimeout(window, platform::window_message::null,
@@ -187,28 +193,51 @@ void Watchdog::checkKiosk() {
         lastAnswer_ = now;
         return;
     }
-    if (now - lastAnswer_ >= hangMilliseconds_) {
-        ports_.log.write("hang", {{"pid", kioskId_}, {"silent", Seconds(now - lastAnswer_)}});
-        endedForHang_ = true;
-        kiosk_->terminate(exit_code::kioskTerminated);
+    if (now - lastAnswer_ < hangMilliseconds_) {
+        return;
     }
+    if (window == 0) {
+        // Alive without its window: the kiosk's error box waits for a person who is not there.
+        ports_.log.write("kiosk-error", {{"pid", kioskId_}});
+        endingFor_ = EndReason::windowless;
+    } else {
+        ports_.log.write("hang", {{"pid", kioskId_}, {"silent", Seconds(now - lastAnswer_)}});
+        endingFor_ = EndReason::hung;
+    }
+    endKiosk(now);
+}
+
+void Watchdog::endKiosk(std::uint64_t now) {
+    terminated_ = terminateKiosk();
+    checkAt_ = now + checkInterval;
+}
+
+bool Watchdog::terminateKiosk() {
+    if (kiosk_->terminate(exit_code::kioskTerminated)) {
+        return true;
+    }
+    ports_.log.write("terminate-failed", {{"pid", kioskId_}, {"error", kiosk_->lastError()}});
+    return false;
 }
 
 void Watchdog::onKioskEnded(std::uint64_t now) {
     const std::uint32_t code = *kiosk_->exitCode();
     ports_.log.write("kiosk-exit", {{"pid", kioskId_}, {"code", ExitCodeText(code)}});
-    const EndReason reason = endedForHang_                     ? EndReason::hung
+    const EndReason reason = endingFor_                        ? *endingFor_
                              : code == exit_code::kioskRefused ? EndReason::refused
                                                                : EndReason::ended;
+    // A kiosk without its window served no one since it last answered.
+    const std::uint64_t ranFor = (reason == EndReason::windowless ? lastAnswer_ : now) - startedAt_;
     kiosk_.reset();
-    endedForHang_ = false;
+    endingFor_.reset();
+    terminated_ = false;
     if (stopping_) {
         finish("closed");
         return;
     }
     // While the session ends the kiosk goes with it; it starts again only if the end is cancelled.
-    if (!sessionEnding_) {
-        scheduleRestart(now, reason, now - startedAt_);
+    if (!sessionEnding() && !systemEndsSession()) {
+        scheduleRestart(now, reason, ranFor);
     }
 }
 
@@ -222,6 +251,65 @@ void Watchdog::scheduleRestart(std::uint64_t now, EndReason reason, std::uint64_
                          {{"reason", ReasonName(reason)}, {"wait", Seconds(delay.milliseconds)}});
     }
     startAt_ = now + delay.milliseconds;
+    // The kiosk's window stays away for a while: the visitor sees the cover, not the desktop.
+    if (delay.milliseconds > 0) {
+        showCover();
+    }
+}
+
+void Watchdog::checkCover(std::uint64_t now) {
+    const platform::WindowHandle window = FindKioskWindow(ports_.desktop, kioskId_);
+    if (window != 0 && ports_.desktop.isWindowVisible(window)) {
+        hideCover();
+    } else {
+        coverCheckAt_ = now + coverCheckInterval;
+    }
+}
+
+void Watchdog::showCover() {
+    if (!coverShown_) {
+        coverShown_ = true;
+        ports_.cover.show();
+    }
+}
+
+void Watchdog::hideCover() {
+    if (coverShown_) {
+        coverShown_ = false;
+        ports_.cover.hide();
+    }
+}
+
+bool Watchdog::systemEndsSession() {
+    if (!ports_.signals.isShuttingDown()) {
+        return false;
+    }
+    enterSessionEnd(endingBySystem_);
+    return true;
+}
+
+void Watchdog::enterSessionEnd(bool& source) {
+    if (!sessionEnding()) {
+        ports_.log.write("session-end");
+    }
+    source = true;
+}
+
+void Watchdog::leaveSessionEnd(bool& source, std::uint64_t now) {
+    if (!source) {
+        return;
+    }
+    source = false;
+    if (sessionEnding()) {
+        return;
+    }
+    ports_.log.write("session-resume");
+    // The kiosk may have ended meanwhile; a running one gets a fresh hang allowance.
+    if (!kiosk_ && !startAt_) {
+        startAt_ = now;
+    }
+    lastAnswer_ = now;
+    checkAt_ = now + checkInterval;
 }
 
 void Watchdog::beginStop(std::uint64_t now) {
@@ -229,6 +317,7 @@ void Watchdog::beginStop(std::uint64_t now) {
         return;
     }
     stopping_ = true;
+    hideCover();
     if (!kiosk_) {
         finish("none");
         return;

@@ -3,11 +3,14 @@
 
 #include <chrono>
 #include <cwchar>
+#include <string>
 
 #include "common/EventLog.h"
 #include "common/ExitCodes.h"
 #include "watchdog/Watchdog.h"
 #include "win32/BackgroundNotices.h"
+#include "win32/CoverWindow.h"
+#include "win32/FailureReport.h"
 #include "win32/WatchdogInstance.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32ChildProcess.h"
@@ -17,6 +20,7 @@
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32SessionSnapshot.h"
 #include "win32/Win32WatchdogSignals.h"
 #include "win32/Win32WindowProbe.h"
 
@@ -33,15 +37,16 @@ bool IsStopCommand(const wchar_t* commandLine) {
            (commandLine[5] == L'\0' || commandLine[5] == L' ' || commandLine[5] == L'\t');
 }
 
-int Watch(HINSTANCE instance) {
+int Watch(HINSTANCE instance, tal::EventLog& log) {
     const auto running = tal::win32::WatchdogInstance::claim();
     if (!running) {
         return tal::exit_code::watchdogAlreadyRunning;
     }
-    tal::win32::Win32LogStorage logStorage;
-    tal::win32::Win32Calendar calendar;
-    tal::EventLog log(logStorage, calendar, "talwatch");
-
+    // Held while the watchdog runs, so that the kiosks it restarts keep the first one's snapshot.
+    const tal::win32::Win32SessionSnapshot sessionSnapshot;
+    if (!sessionSnapshot.isOpen()) {
+        log.write("snapshot-failed", {{"error", sessionSnapshot.error()}});
+    }
     tal::win32::Win32ProcessStarter starter;
     tal::win32::Win32WatchdogSignals signals(instance, running->stopEvent());
     tal::win32::Win32Desktop desktop;
@@ -51,8 +56,9 @@ int Watch(HINSTANCE instance) {
     tal::win32::Win32ProfileFile profile;
     tal::win32::Win32Registry registry;
     tal::win32::BackgroundNotices notices;
+    tal::win32::CoverWindow cover(instance);
     tal::watchdog::Watchdog watchdog(tal::watchdog::WatchdogPorts{
-        starter, signals, desktop, probe, clock, process, profile, registry, notices, log});
+        starter, signals, desktop, probe, clock, process, profile, registry, notices, cover, log});
     return watchdog.run();
 }
 
@@ -60,9 +66,22 @@ int Watch(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (IsStopCommand(commandLine)) {
-        return tal::win32::RequestWatchdogStop(stopWait) == tal::win32::StopResult::stillRunning
-                   ? tal::exit_code::watchdogAlreadyRunning
-                   : tal::exit_code::watchdogStopped;
+        switch (tal::win32::RequestWatchdogStop(stopWait)) {
+            case tal::win32::StopResult::stopped:
+                return tal::exit_code::watchdogStopped;
+            case tal::win32::StopResult::noneRunning:
+                return tal::exit_code::watchdogNotRunning;
+            case tal::win32::StopResult::stillRunning:
+                break;
+        }
+        return tal::exit_code::watchdogAlreadyRunning;
     }
-    return Watch(instance);
+    tal::win32::Win32LogStorage logStorage;
+    tal::win32::Win32Calendar calendar;
+    tal::EventLog log(logStorage, calendar, "talwatch");
+    return tal::win32::RunReportingFailures([&] { return Watch(instance, log); },
+                                            [&log](const std::string& text) {
+                                                log.write("error", {{"message", text}});
+                                            },
+                                            tal::exit_code::watchdogFailed);
 }

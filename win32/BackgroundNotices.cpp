@@ -17,8 +17,10 @@ void BackgroundNotices::show(const std::string& text, const std::string& caption
 
 DWORD WINAPI BackgroundNotices::ShowBox(void* box) {
     const auto& shown = *static_cast<const Box*>(box);
+    // System-modal boxes are topmost (MB_TOPMOST alone is not, under Wine): above the watchdog's
+    // cover.
     ::MessageBoxW(nullptr, shown.text.c_str(), shown.caption.c_str(),
-                  MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+                  MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_SYSTEMMODAL);
     return 0;
 }
 

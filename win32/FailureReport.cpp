@@ -31,7 +31,8 @@ void ShowErrorBox(const std::string& text) noexcept {
 }  // namespace
 
 int RunReportingFailures(const std::function<int()>& body,
-                         const std::function<void(const std::string& text)>& record) noexcept {
+                         const std::function<void(const std::string& text)>& record,
+                         int failureCode) noexcept {
     std::string text;
     try {
         return body();
@@ -50,7 +51,7 @@ int RunReportingFailures(const std::function<int()>& body,
         // The box matters more than the record of it.
     }
     ShowErrorBox(text);
-    return 1;
+    return failureCode;
 }
 
 }  // namespace tal::win32

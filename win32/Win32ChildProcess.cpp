@@ -28,12 +28,18 @@ public:
         return code;
     }
     bool terminate(std::uint32_t exitCode) override {
-        return ::TerminateProcess(process_.get(), exitCode) != FALSE;
+        if (::TerminateProcess(process_.get(), exitCode)) {
+            return true;
+        }
+        lastError_ = ::GetLastError();
+        return false;
     }
+    std::uint32_t lastError() override { return lastError_; }
 
 private:
     UniqueHandle process_;
     std::uint32_t id_;
+    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@ public:
         : stopEvent_(stopEvent), window_(instance) {}
 
     platform::Wake wait(platform::ObjectHandle process, std::uint32_t timeoutMilliseconds) override;
+    bool isShuttingDown() override { return ::GetSystemMetrics(SM_SHUTTINGDOWN) != 0; }
 
     const SessionWindow& sessionWindow() const { return window_; }
 

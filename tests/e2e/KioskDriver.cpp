@@ -31,10 +31,14 @@ HWND KioskDriver::mainWindow() const {
 }
 
 HWND KioskDriver::waitForReturnButton() {
+    return WaitForReturnButton(program_.processId());
+}
+
+HWND WaitForReturnButton(DWORD kiosk) {
     struct Search {
         DWORD processId;
         HWND found;
-    } search{program_.processId(), nullptr};
+    } search{kiosk, nullptr};
     const auto find = [&search] {
         ::EnumWindows(
             [](HWND window, LPARAM parameter) -> BOOL {

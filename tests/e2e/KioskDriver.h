@@ -35,6 +35,9 @@ private:
     ProgramUnderTest program_;
 };
 
+// The untitled window with the "はじめに戻る" button of the kiosk process `kiosk`, once it is
+// shown; null after 20 s.
+HWND WaitForReturnButton(DWORD kiosk);
 // Clicks the button of the return button window; true once the kiosk has handled the click.
 bool PressReturnButton(HWND buttonWindow);
 

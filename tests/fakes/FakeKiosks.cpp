@@ -21,12 +21,18 @@ public:
     bool terminate(std::uint32_t exitCode) override {
         kiosks_.log_.add("TerminateProcess " + std::to_string(kiosk_->processId) + " " +
                          std::to_string(exitCode));
+        if (kiosk_->script.failedTerminations > 0) {
+            --kiosk_->script.failedTerminations;
+            return false;
+        }
         if (!kiosk_->endedAt) {
             kiosk_->endedAt = kiosks_.clock_.now;
             kiosk_->exitCode = exitCode;
         }
         return true;
     }
+
+    std::uint32_t lastError() override { return 5; }
 
 private:
     FakeKiosks& kiosks_;

@@ -26,6 +26,8 @@ struct KioskScript {
     bool hasWindow = true;
     // It ends (code 0) when its window is sent WM_CLOSE, unless it hangs.
     bool closesOnRequest = true;
+    // So many TerminateProcess calls fail (ERROR_ACCESS_DENIED) before one works.
+    int failedTerminations = 0;
 };
 
 struct FakeKiosk {

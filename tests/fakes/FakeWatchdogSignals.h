@@ -26,8 +26,14 @@ public:
     std::uint32_t limit = 24 * 3600 * 1000;
     bool ranOut = false;
     std::vector<std::uint32_t> timeouts;
+    // GetSystemMetrics(SM_SHUTTINGDOWN) reads non-zero from `shutdownFrom` until `shutdownUntil`.
+    std::uint32_t shutdownFrom = 0;
+    std::uint32_t shutdownUntil = 0;
 
     platform::Wake wait(platform::ObjectHandle process, std::uint32_t timeoutMilliseconds) override;
+    bool isShuttingDown() override {
+        return clock_.now >= shutdownFrom && clock_.now < shutdownUntil;
+    }
 
 private:
     FakeClock& clock_;

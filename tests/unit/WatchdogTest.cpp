@@ -45,6 +45,18 @@ private:
     fakes::FakeClock& clock_;
 };
 
+// Each show and hide with the fake clock's whole second, as "36 hide".
+class RecordedCover : public platform::ScreenCover {
+public:
+    explicit RecordedCover(fakes::FakeClock& clock) : clock_(clock) {}
+    std::vector<std::string> calls;
+    void show() override { calls.push_back(std::to_string(clock_.now / 1000) + " show"); }
+    void hide() override { calls.push_back(std::to_string(clock_.now / 1000) + " hide"); }
+
+private:
+    fakes::FakeClock& clock_;
+};
+
 struct Scenario {
     const char* name;
     // HangSeconds in TAL.ini; null: no such key.
@@ -53,8 +65,12 @@ struct Scenario {
     std::vector<TimedWake> events;
     // The log, each line as "HH:MM:SS event details".
     std::vector<std::string> log;
+    std::vector<std::string> cover = {};
     int exitCode = exit_code::watchdogStopped;
     std::size_t notices = 0;
+    // When GetSystemMetrics(SM_SHUTTINGDOWN) reads non-zero.
+    std::uint32_t shutdownFrom = 0;
+    std::uint32_t shutdownUntil = 0;
 };
 
 class WatchdogTest : public testing::TestWithParam<Scenario> {
@@ -68,6 +84,7 @@ protected:
     fakes::FakeProfileFile profile{calls};
     fakes::FakeRegistry registry{calls};
     fakes::FakeNotices notices;
+    RecordedCover cover{clock};
     fakes::FakeLogStorage storage;
     TickCalendar calendar{clock};
     EventLog log{storage, calendar, "talwatch"};
@@ -98,13 +115,16 @@ TEST_P(WatchdogTest, LogsEveryStepOfItsWatch) {
     }
     kiosks.scripts.assign(scenario.kiosks.begin(), scenario.kiosks.end());
     signals.events.assign(scenario.events.begin(), scenario.events.end());
+    signals.shutdownFrom = scenario.shutdownFrom;
+    signals.shutdownUntil = scenario.shutdownUntil;
     Watchdog watchdog(
-        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, log});
+        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, cover, log});
 
     EXPECT_EQ(watchdog.run(), scenario.exitCode);
     EXPECT_FALSE(signals.ranOut) << "the watch did not end";
     EXPECT_EQ(logLines(), scenario.log);
     EXPECT_EQ(notices.shown.size(), scenario.notices);
+    EXPECT_EQ(cover.calls, scenario.cover);
     for (const std::string& call : calls.startingWith("CreateProcess")) {
         EXPECT_EQ(call, "CreateProcess C:\\Kiosk\\TAL.exe in C:\\Kiosk");
     }
@@ -135,6 +155,10 @@ KioskScript WithoutWindow() {
 KioskScript IgnoringClose() {
     KioskScript script;
     script.closesOnRequest = false;
+    return script;
+}
+KioskScript FailingTerminations(KioskScript script, int failures) {
+    script.failedTerminations = failures;
     return script;
 }
 TimedWake At(std::uint32_t milliseconds, Wake wake) {
@@ -181,7 +205,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "00:01:37 kiosk-start pid=108",
                   "00:01:38 kiosk-exit pid=108 code=1",
                   "00:01:38 backoff reason=exit seconds=120",
-                  "00:01:40 stop kiosk=none code=0"}},
+                  "00:01:40 stop kiosk=none code=0"},
+                 // Up for each back-off; gone once the kiosk's window is back, and at the stop.
+                 {"6 show", "36 hide", "37 show", "97 hide", "98 show", "100 hide"}},
         Scenario{"ARefusalWaitsAMinute",
                  nullptr,
                  {EndsAfter(second / 2, exit_code::kioskRefused)},
@@ -189,7 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"00:00:00 start pid=4242 hang=30", "00:00:00 kiosk-start pid=101",
                   "00:00:00 kiosk-exit pid=101 code=75", "00:00:00 restart reason=refused wait=60",
                   "00:01:00 kiosk-start pid=102", "00:01:05 kiosk-exit pid=102 code=0",
-                  "00:01:05 stop kiosk=closed code=0"}},
+                  "00:01:05 stop kiosk=closed code=0"},
+                 {"0 show", "60 hide"}},
         Scenario{"AWindowSilentForHangSecondsEndsTheKioskAndStartsItAgain",
                  "10",
                  {HangsAfter(12 * second)},
@@ -208,14 +235,30 @@ INSTANTIATE_TEST_SUITE_P(
                   "00:00:30 hang pid=101 silent=30", "00:00:30 kiosk-exit pid=101 code=57005",
                   "00:00:30 restart reason=hang wait=0", "00:00:30 kiosk-start pid=102",
                   "00:01:00 kiosk-exit pid=102 code=0", "00:01:00 stop kiosk=closed code=0"}},
-        Scenario{"AKioskWithoutItsWindowCountsAsHung",
+        Scenario{"AKioskAliveWithoutItsWindowIsAnErrorEndedWithBackOff",
                  "10",
                  {WithoutWindow()},
-                 {At(12 * second, Wake::stopRequested)},
+                 {At(45 * second, Wake::stopRequested)},
                  {"00:00:00 start pid=4242 hang=10", "00:00:00 kiosk-start pid=101",
-                  "00:00:10 hang pid=101 silent=10", "00:00:10 kiosk-exit pid=101 code=57005",
-                  "00:00:10 restart reason=hang wait=0", "00:00:10 kiosk-start pid=102",
-                  "00:00:12 kiosk-exit pid=102 code=0", "00:00:12 stop kiosk=closed code=0"}},
+                  "00:00:10 kiosk-error pid=101", "00:00:10 kiosk-exit pid=101 code=57005",
+                  "00:00:10 backoff reason=error seconds=30", "00:00:40 kiosk-start pid=102",
+                  "00:00:45 kiosk-exit pid=102 code=0", "00:00:45 stop kiosk=closed code=0"},
+                 {"10 show", "40 hide"}},
+        Scenario{"AFailedTerminationIsLoggedAndTriedAgainAtTheNextCheck",
+                 "10",
+                 {FailingTerminations(HangsAfter(2 * second), 1)},
+                 {At(20 * second, Wake::stopRequested)},
+                 {"00:00:00 start pid=4242 hang=10", "00:00:00 kiosk-start pid=101",
+                  "00:00:10 hang pid=101 silent=10", "00:00:10 terminate-failed pid=101 error=5",
+                  "00:00:15 kiosk-exit pid=101 code=57005", "00:00:15 restart reason=hang wait=0",
+                  "00:00:15 kiosk-start pid=102", "00:00:20 kiosk-exit pid=102 code=0",
+                  "00:00:20 stop kiosk=closed code=0"}},
+        Scenario{"AStopThatCannotEndTheKioskSaysItIsLeft",
+                 nullptr,
+                 {FailingTerminations(IgnoringClose(), 1)},
+                 {At(3 * second, Wake::stopRequested)},
+                 {"00:00:00 start pid=4242 hang=30", "00:00:00 kiosk-start pid=101",
+                  "00:00:08 terminate-failed pid=101 error=5", "00:00:08 stop kiosk=left code=0"}},
         Scenario{"AKioskThatIgnoresTheCloseIsEndedAfterFiveSeconds",
                  nullptr,
                  {IgnoringClose()},
@@ -237,6 +280,32 @@ INSTANTIATE_TEST_SUITE_P(
                  {At(2 * second, Wake::sessionEnding), At(40 * second, Wake::stopRequested)},
                  {"00:00:00 start pid=4242 hang=10", "00:00:00 kiosk-start pid=101",
                   "00:00:02 session-end", "00:00:45 stop kiosk=terminated code=0"}},
+        Scenario{"AKioskThatEndsWhileTheSystemShutsDownStartsOnlyOnceTheShutdownIsOff",
+                 nullptr,
+                 {EndsAfter(6 * second, 0)},
+                 {At(40 * second, Wake::stopRequested)},
+                 // No session message came: the system's word is read again every 5 s.
+                 {"00:00:00 start pid=4242 hang=30", "00:00:00 kiosk-start pid=101",
+                  "00:00:06 kiosk-exit pid=101 code=0", "00:00:06 session-end",
+                  "00:00:21 session-resume", "00:00:21 kiosk-start pid=102",
+                  "00:00:40 kiosk-exit pid=102 code=0", "00:00:40 stop kiosk=closed code=0"},
+                 {},
+                 exit_code::watchdogStopped,
+                 0,
+                 5 * second,
+                 21 * second},
+        Scenario{"AStartDueWhileTheSystemShutsDownIsNotMade",
+                 nullptr,
+                 {Missing()},
+                 {At(60 * second, Wake::stopRequested)},
+                 {"00:00:00 start pid=4242 hang=30", "00:00:00 kiosk-start-failed error=2",
+                  "00:00:00 backoff reason=failed seconds=30", "00:00:30 session-end",
+                  "00:01:00 stop kiosk=none code=2"},
+                 {"0 show", "60 hide"},
+                 exit_code::watchdogCannotStartKiosk,
+                 1,
+                 20 * second,
+                 0xFFFFFFFF},
         Scenario{
             "AMissingKioskIsReportedOnceAndTriedWithBackOff",
             nullptr,
@@ -246,6 +315,7 @@ INSTANTIATE_TEST_SUITE_P(
              "00:00:00 backoff reason=failed seconds=30", "00:00:30 kiosk-start-failed error=2",
              "00:00:30 backoff reason=failed seconds=60", "00:01:30 kiosk-start pid=101",
              "00:01:40 kiosk-exit pid=101 code=0", "00:01:40 stop kiosk=closed code=0"},
+            {"0 show", "90 hide"},
             exit_code::watchdogStopped,
             1},
         Scenario{"StoppedWhileTheKioskCannotStartItSaysSo",
@@ -254,6 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {At(10 * second, Wake::stopRequested)},
                  {"00:00:00 start pid=4242 hang=30", "00:00:00 kiosk-start-failed error=2",
                   "00:00:00 backoff reason=failed seconds=30", "00:00:10 stop kiosk=none code=2"},
+                 {"0 show", "10 hide"},
                  exit_code::watchdogCannotStartKiosk,
                  1}),
     [](const testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
@@ -263,7 +334,7 @@ class WatchdogProbeTest : public WatchdogTest {};
 TEST_F(WatchdogProbeTest, ProbesTheKiosksWindowEveryFiveSecondsWithTheNullMessage) {
     signals.events = {At(21 * second, Wake::stopRequested)};
     Watchdog watchdog(
-        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, log});
+        {kiosks, signals, desktop, kiosks, clock, process, profile, registry, notices, cover, log});
     watchdog.run();
     EXPECT_EQ(calls.startingWith("SendMessageTimeout"),
               std::vector<std::string>(4, "SendMessageTimeout 0 2 5000"));

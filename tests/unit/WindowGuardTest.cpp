@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -95,6 +96,32 @@ TEST_F(WindowGuardTest, WindowsOfTheSnapshotStayWhateverTheirTitleBecomes) {
     guard.closeForeignWindows();
     EXPECT_THAT(desktop.posted(), ElementsAre(fakes::PostedMessage{hidden, quit},
                                               fakes::PostedMessage{untitled, quit}));
+}
+
+class KeptSnapshot : public platform::SessionSnapshot {
+public:
+    std::optional<std::vector<platform::WindowHandle>> windows;
+    std::optional<std::vector<platform::WindowHandle>> published() override { return windows; }
+    bool publish(const std::vector<platform::WindowHandle>& taken) override {
+        const bool first = !windows;
+        windows = windows.value_or(taken);
+        return first;
+    }
+};
+
+TEST_F(WindowGuardTest, AKioskStartedAgainKeepsTheSnapshotOfTheSessionsFirstKiosk) {
+    KeptSnapshot kept;
+    const auto before = desktop.addWindow(Window("Before", "Notepad"));
+    WindowGuard first(desktop, kioskProcess, &kept);
+    first.takeSnapshot();
+    EXPECT_EQ(kept.windows, std::vector<platform::WindowHandle>{before});
+
+    // The visitor opens a window, and the kiosk crashes and is started again.
+    const auto leftOver = desktop.addWindow(Window("Left over", "Notepad"));
+    WindowGuard next(desktop, kioskProcess + 1, &kept);
+    next.takeSnapshot();
+    next.closeForeignWindows();
+    EXPECT_THAT(desktop.posted(), ElementsAre(fakes::PostedMessage{leftOver, quit}));
 }
 
 TEST_F(WindowGuardTest, EveryResetPostsAgainToWindowsThatStayed) {

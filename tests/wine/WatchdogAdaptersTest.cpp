@@ -151,6 +151,7 @@ TEST(BackgroundNoticesTest, TheBoxStaysOpenWhileTheCallerGoesOnAndClosesWithItsO
             hasText = hasText || test_support::WindowText(child) == "TAL.exe を起動できません。";
         }
         EXPECT_TRUE(hasText);
+        EXPECT_NE(::GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "above the cover";
     }
     EXPECT_FALSE(::IsWindow(box)) << "closed when the owner went";
 }
