@@ -14,6 +14,7 @@
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
 #include "kiosk/ui/BrowserFeatures.h"
+#include "kiosk/ui/HookThread.h"
 #include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
@@ -90,9 +91,10 @@ public:
         }
         window_.applyPageRules(kiosk_.pageRules());
         if (kiosk_.locksSystemKeys()) {
-            keyLock_.emplace();
+            window_.refuseCloseCommand();
+            keyLock_.emplace(hookThread_);
             if (!keyLock_->installed()) {
-                log_.write("keylock-failed", {{"error", ::GetLastError()}});
+                log_.write("keylock-failed", {{"error", keyLock_->error()}});
             }
         }
         window_.show();
@@ -157,6 +159,7 @@ private:
     bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
+    tal::kiosk_ui::HookThread hookThread_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;

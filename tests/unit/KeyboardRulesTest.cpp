@@ -7,6 +7,7 @@
 #include "common/SettingsFile.h"
 #include "kiosk/KeyLock.h"
 #include "kiosk/PageRules.h"
+#include "tests/fakes/FakeKeyboardState.h"
 #include "tests/fakes/FakeProfileFile.h"
 
 namespace tal {
@@ -68,23 +69,36 @@ INSTANTIATE_TEST_SUITE_P(
 struct Stroke {
     std::uint32_t key;
     bool down;
+    // False for a stroke that reached the system but not the hook (on the secure desktop).
+    bool seen = true;
+    // Milliseconds.
+    std::uint32_t at = 0;
 };
 
 struct KeyLockCase {
     const char* name;
     std::vector<Stroke> strokes;
-    // Which strokes are swallowed, in order.
+    // Which of the seen strokes are swallowed, in order.
     std::vector<bool> swallowed;
 };
 
 class KeyLockTest : public testing::TestWithParam<KeyLockCase> {};
 
-TEST_P(KeyLockTest, TracksModifiersItselfAndSwallowsPressAndRelease) {
-    KeyLock lock;
+TEST_P(KeyLockTest, TracksEachModifierKeyAndSwallowsPressAndRelease) {
+    fakes::FakeKeyboardState keyboard;
+    KeyLock lock(keyboard, keyboard.kioskProcess);
     std::vector<bool> swallowed;
     for (const Stroke& stroke : GetParam().strokes) {
-        // The system's Alt flag is never set, as for injected strokes.
-        swallowed.push_back(lock.swallow(stroke.key, stroke.down, false, true));
+        if (stroke.seen) {
+            // The system's Alt flag is never set, as for injected strokes.
+            swallowed.push_back(lock.swallow(stroke.key, stroke.down, false, stroke.at));
+        }
+        // A swallowed key never reaches the system.
+        if (stroke.down && (!stroke.seen || !swallowed.back())) {
+            keyboard.down.insert(stroke.key);
+        } else if (!stroke.down) {
+            keyboard.down.erase(stroke.key);
+        }
     }
     EXPECT_EQ(swallowed, GetParam().swallowed) << GetParam().name;
 }
@@ -107,6 +121,40 @@ INSTANTIATE_TEST_SUITE_P(
                     {{vk::control, true}, {vk::shift, true}, {vk::escape, true}},
                     {false, false, true}},
         KeyLockCase{"Alt+F4", {{vk::alt, true}, {vk::f4, true}}, {false, true}},
+        KeyLockCase{"Ctrl on both sides, the left let go, then Esc",
+                    {{vk::leftControl, true},
+                     {vk::rightControl, true},
+                     {vk::leftControl, false},
+                     {vk::escape, true}},
+                    {false, false, false, true}},
+        KeyLockCase{"generic Ctrl with the left key's release, then Esc",
+                    {{vk::control, true},
+                     {vk::rightControl, true},
+                     {vk::rightControl, false},
+                     {vk::escape, true}},
+                    {false, false, false, true}},
+        KeyLockCase{"Alt released on the secure desktop, then Tab and F4 type",
+                    {{vk::rightAlt, true},
+                     {vk::rightAlt, false, false},
+                     {vk::tab, true, true, 5000},
+                     {vk::tab, false, true, 5010},
+                     {vk::f4, true, true, 5020}},
+                    {false, false, false, false}},
+        KeyLockCase{"Alt held through a quiet while, then Tab",
+                    {{vk::leftAlt, true}, {vk::tab, true, true, 3000}},
+                    {false, true}},
+        KeyLockCase{"Ctrl+F10, the input method's menu",
+                    {{vk::rightControl, true}, {vk::f10, true}, {vk::f10, false}},
+                    {false, true, true}},
+        KeyLockCase{"F10 alone", {{vk::f10, true}, {vk::f10, false}}, {false, false}},
+        KeyLockCase{"mail, home page, file explorer, back and sleep keys",
+                    {{vk::launchMail, true},
+                     {vk::launchMail, false},
+                     {vk::browserHome, true},
+                     {vk::launchApp1, true},
+                     {vk::firstBrowser, true},
+                     {vk::sleep, true}},
+                    {true, true, true, true, true, true}},
         KeyLockCase{"Tab after Alt was released",
                     {{vk::leftAlt, true}, {vk::leftAlt, false}, {vk::tab, true}},
                     {false, false, false}},
@@ -114,10 +162,14 @@ INSTANTIATE_TEST_SUITE_P(
         KeyLockCase{"typing", {{'A', true}, {'A', false}}, {false, false}}));
 
 TEST(KeyLockTest, KeysPassWhileTheKioskIsNotInFrontAndTheSystemsAltFlagCounts) {
-    KeyLock lock;
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, true, false, false));
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, false, false, false));
-    EXPECT_TRUE(lock.swallow(vk::tab, true, true, true)) << "Alt held before the kiosk started";
+    fakes::FakeKeyboardState keyboard;
+    KeyLock lock(keyboard, keyboard.kioskProcess);
+    keyboard.foregroundProcess = 77;
+    EXPECT_FALSE(lock.swallow(vk::leftWindows, true, false, 0));
+    EXPECT_FALSE(lock.swallow(vk::leftWindows, false, false, 0));
+    EXPECT_FALSE(lock.swallow(vk::launchApp1, true, false, 0));
+    keyboard.foregroundProcess = keyboard.kioskProcess;
+    EXPECT_TRUE(lock.swallow(vk::tab, true, true, 0)) << "Alt held before the kiosk started";
 }
 
 }  // namespace
