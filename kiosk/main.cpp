@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "common/EventLog.h"
 #include "common/ExitCodes.h"
+#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/BrowserMode.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
@@ -20,6 +21,7 @@
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
+#include "win32/Win32AccessibilityFeatures.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -96,6 +98,8 @@ public:
             if (!keyLock_->installed()) {
                 log_.write("keylock-failed", {{"error", keyLock_->error()}});
             }
+            hotkeys_.emplace(accessibility_, log_);
+            hotkeys_->switchOff();
         }
         window_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
@@ -156,11 +160,13 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
+    tal::win32::Win32AccessibilityFeatures accessibility_;
     bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
+    std::optional<tal::AccessibilityHotkeys> hotkeys_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;
 };

@@ -1,13 +1,18 @@
-// The keys a visitor could leave the kiosk with: browser shortcuts and system keys.
+// The keys a visitor could leave the kiosk with: browser shortcuts, system keys and the
+// accessibility hotkeys.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/SettingsFile.h"
+#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/KeyLock.h"
 #include "kiosk/PageRules.h"
+#include "tests/fakes/FakeAccessibilityFeatures.h"
+#include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeKeyboardState.h"
+#include "tests/fakes/FakeLogStorage.h"
 #include "tests/fakes/FakeProfileFile.h"
 
 namespace tal {
@@ -171,6 +176,69 @@ TEST(KeyLockTest, KeysPassWhileTheKioskIsNotInFrontAndTheSystemsAltFlagCounts) {
     keyboard.foregroundProcess = keyboard.kioskProcess;
     EXPECT_TRUE(lock.swallow(vk::tab, true, true, 0)) << "Alt held before the kiosk started";
 }
+
+using platform::AccessibilityFeature;
+constexpr std::uint32_t available = 0x2;
+constexpr std::uint32_t hotkey = platform::accessibility_flag::hotkeyActive;
+constexpr std::uint32_t confirm = platform::accessibility_flag::confirmHotkey;
+
+struct HotkeyCase {
+    const char* name;
+    std::uint32_t flags;
+    // The step that fails for every feature, and is logged for each: "read", "switch-off",
+    // "restore", or none.
+    std::string failing;
+    std::uint32_t whileLocked;
+    std::uint32_t afterwards;
+};
+
+class AccessibilityHotkeysTest : public testing::TestWithParam<HotkeyCase> {};
+
+TEST_P(AccessibilityHotkeysTest, AreOffForTheSessionOnlyWhileTheKioskRuns) {
+    const HotkeyCase& c = GetParam();
+    const AccessibilityFeature all[] = {
+        AccessibilityFeature::stickyKeys, AccessibilityFeature::filterKeys,
+        AccessibilityFeature::toggleKeys, AccessibilityFeature::highContrast,
+        AccessibilityFeature::mouseKeys};
+    fakes::FakeAccessibilityFeatures system;
+    fakes::FakeLogStorage storage;
+    fakes::FakeCalendar calendar;
+    EventLog log(storage, calendar, "TAL");
+    for (const AccessibilityFeature feature : all) {
+        system.stored[feature] = c.flags;
+    }
+    system.readFails = c.failing == "read";
+    {
+        AccessibilityHotkeys hotkeys(system, log);
+        system.writeFails = c.failing == "switch-off";
+        hotkeys.switchOff();
+        for (const AccessibilityFeature feature : all) {
+            EXPECT_EQ(system.stored[feature], c.whileLocked) << c.name;
+        }
+        system.writeFails = c.failing == "restore";
+    }
+    for (const AccessibilityFeature feature : all) {
+        EXPECT_EQ(system.stored[feature], c.afterwards) << c.name;
+    }
+    const std::string logged = storage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_EQ(logged.find(" hotkey-failed feature=MouseKeys step=" + c.failing + " error=1439") !=
+                  std::string::npos,
+              !c.failing.empty())
+        << c.name << ": " << logged;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Features, AccessibilityHotkeysTest,
+    testing::Values(HotkeyCase{"hotkey with confirmation", available | hotkey | confirm, "",
+                               available, available | hotkey | confirm},
+                    HotkeyCase{"the feature is on", platform::accessibility_flag::on | hotkey, "",
+                               platform::accessibility_flag::on | hotkey,
+                               platform::accessibility_flag::on | hotkey},
+                    HotkeyCase{"no hotkey", available, "", available, available},
+                    HotkeyCase{"unreadable", available | hotkey, "read", available | hotkey,
+                               available | hotkey},
+                    HotkeyCase{"refused, as by Wine", hotkey, "switch-off", hotkey, hotkey},
+                    HotkeyCase{"not put back", hotkey, "restore", 0, 0}));
 
 }  // namespace
 }  // namespace tal
