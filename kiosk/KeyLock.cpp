@@ -6,45 +6,93 @@ namespace tal {
 
 namespace {
 
-bool Is(std::uint32_t key, std::uint32_t either, std::uint32_t left, std::uint32_t right) {
-    return key == either || key == left || key == right;
+namespace vk = virtual_key;
+
+// A modifier as its generic key and its left and right keys.
+struct Modifier {
+    std::uint32_t either;
+    std::uint32_t left;
+    std::uint32_t right;
+};
+
+constexpr Modifier control{vk::control, vk::leftControl, vk::rightControl};
+constexpr Modifier alt{vk::alt, vk::leftAlt, vk::rightAlt};
+
+bool Held(const std::bitset<256>& down, const Modifier& modifier) {
+    return down[modifier.either] || down[modifier.left] || down[modifier.right];
 }
 
-}  // namespace
+// What makes a key going down leave the kiosk.
+enum class Leaves { never, always, withAlt, withAltOrControl, withControl };
 
-bool KeyLock::swallow(std::uint32_t key, bool down, bool altFlag, bool kioskInFront) {
-    namespace vk = virtual_key;
-    if (Is(key, vk::control, vk::leftControl, vk::rightControl)) {
-        control_ = down;
-    } else if (Is(key, vk::shift, vk::leftShift, vk::rightShift)) {
-        shift_ = down;
-    } else if (Is(key, vk::alt, vk::leftAlt, vk::rightAlt)) {
-        alt_ = down;
-    }
-    if (!down) {
-        return swallowed_.erase(key) > 0;
-    }
-    if (!kioskInFront || !isLeavingKey(key, alt_ || altFlag)) {
-        return false;
-    }
-    swallowed_.insert(key);
-    return true;
-}
-
-bool KeyLock::isLeavingKey(std::uint32_t key, bool alt) const {
-    namespace vk = virtual_key;
+Leaves WhenLeaves(std::uint32_t key) {
     switch (key) {
         case vk::leftWindows:
         case vk::rightWindows:
         case vk::applications:
-            return true;
+        case vk::sleep:
+            return Leaves::always;
         case vk::tab:
         case vk::f4:
-            return alt;
+            return Leaves::withAlt;
         case vk::escape:
-            return alt || control_;
+            return Leaves::withAltOrControl;
+        case vk::f10:
+            return Leaves::withControl;
         default:
-            return false;
+            return (key >= vk::firstBrowser && key <= vk::lastBrowser) ||
+                           (key >= vk::firstLaunch && key <= vk::lastLaunch)
+                       ? Leaves::always
+                       : Leaves::never;
+    }
+}
+
+}  // namespace
+
+bool KeyLock::swallow(std::uint32_t key, bool down, bool altFlag, std::uint32_t time) {
+    if (key >= down_.size()) {
+        return false;
+    }
+    // Unsigned: right across the tick's wrap-around.
+    if (time - lastStroke_ > quietMilliseconds) {
+        forgetReleasedModifiers();
+    }
+    lastStroke_ = time;
+    down_[key] = down;
+    if (!down) {
+        const bool wasSwallowed = swallowed_[key];
+        swallowed_[key] = false;
+        return wasSwallowed;
+    }
+    if (!leaves(key, altFlag)) {
+        return false;
+    }
+    swallowed_[key] = true;
+    return true;
+}
+
+bool KeyLock::leaves(std::uint32_t key, bool altFlag) {
+    const Leaves when = WhenLeaves(key);
+    if (when == Leaves::never || keyboard_.foregroundProcessId() != kioskProcessId_) {
+        return false;
+    }
+    switch (when) {
+        case Leaves::withAlt:
+            return altFlag || Held(down_, alt);
+        case Leaves::withAltOrControl:
+            return altFlag || Held(down_, alt) || Held(down_, control);
+        case Leaves::withControl:
+            return Held(down_, control);
+        default:
+            return true;
+    }
+}
+
+void KeyLock::forgetReleasedModifiers() {
+    for (const Modifier& modifier : {control, alt}) {
+        if (Held(down_, modifier) && !keyboard_.isKeyDown(modifier.either)) {
+            down_[modifier.either] = down_[modifier.left] = down_[modifier.right] = false;
+        }
     }
 }
 

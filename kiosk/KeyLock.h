@@ -1,28 +1,46 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
-#include <set>
+
+#include "platform/KeyboardState.h"
 
 namespace tal {
 
-// The system keys a visitor could leave the kiosk with: the Windows and Applications keys,
-// Alt+Tab, Alt+Shift+Tab, Alt+Esc, Ctrl+Esc, Ctrl+Shift+Esc and Alt+F4. Sees every key stroke of
-// the session (from a low-level hook) and keeps the state of the modifiers itself, since the
-// system's own flags are not set for every injected stroke.
+// The keys a visitor could leave the kiosk with: the Windows and Applications keys, Alt+Tab,
+// Alt+Shift+Tab, Alt+Esc, Ctrl+Esc, Ctrl+Shift+Esc, Alt+F4, Ctrl+F10 (the input method's menu),
+// the browser and launch keys (mail, home page, the file explorer) and the sleep key. Sees every
+// key stroke of the session (from a low-level hook) and keeps the state of each modifier key
+// itself, left and right apart, since the system's own flags are not set for every injected
+// stroke. After a while without strokes, when keys may have gone up where the hook does not see
+// them (the secure desktop, Win+L), the system's key state says which modifiers are still down;
+// not sooner, since Wine forgets injected modifiers in its key state at times while they are
+// held. A held key repeats, so a quiet while means nothing is held but what the system says.
+// Typing costs no call to the system.
 class KeyLock {
 public:
-    // One key going down or up; `altFlag` is the system's own word that Alt is held. True when
-    // the stroke must not reach anyone. Keys pass while the kiosk is not in front, and the
-    // release of a swallowed key is swallowed with it.
-    bool swallow(std::uint32_t virtualKey, bool down, bool altFlag, bool kioskInFront);
+    // `kioskProcessId`: the kiosk's own process, whose window in front the lock guards.
+    KeyLock(platform::KeyboardState& keyboard, std::uint32_t kioskProcessId)
+        : keyboard_(keyboard), kioskProcessId_(kioskProcessId) {}
+
+    // After this many milliseconds without a stroke the system's key state is asked.
+    static constexpr std::uint32_t quietMilliseconds = 1000;
+
+    // One key going down or up at `time` (the system's millisecond tick); `altFlag` is the
+    // system's own word that Alt is held. True when the stroke must not reach anyone. Keys pass
+    // while the kiosk is not in front, and the release of a swallowed key is swallowed with it.
+    bool swallow(std::uint32_t virtualKey, bool down, bool altFlag, std::uint32_t time);
 
 private:
-    bool isLeavingKey(std::uint32_t virtualKey, bool alt) const;
+    bool leaves(std::uint32_t virtualKey, bool altFlag);
+    void forgetReleasedModifiers();
 
-    bool control_ = false;
-    bool shift_ = false;
-    bool alt_ = false;
-    std::set<std::uint32_t> swallowed_;
+    platform::KeyboardState& keyboard_;
+    std::uint32_t kioskProcessId_;
+    // Virtual keys seen going down and not yet up, and those swallowed on their way down.
+    std::bitset<256> down_;
+    std::bitset<256> swallowed_;
+    std::uint32_t lastStroke_ = 0;
 };
 
 }  // namespace tal

@@ -10,13 +10,16 @@
 #include "Version.h"
 #include "common/EventLog.h"
 #include "common/ExitCodes.h"
+#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/ReturnButton.h"
+#include "kiosk/ui/HookThread.h"
 #include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
+#include "win32/Win32AccessibilityFeatures.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -90,10 +93,13 @@ public:
         }
         window_.applyPageRules(kiosk_.pageRules());
         if (kiosk_.locksSystemKeys()) {
-            keyLock_.emplace();
+            window_.refuseCloseCommand();
+            keyLock_.emplace(hookThread_);
             if (!keyLock_->installed()) {
-                log_.write("keylock-failed", {{"error", ::GetLastError()}});
+                log_.write("keylock-failed", {{"error", keyLock_->error()}});
             }
+            hotkeys_.emplace(accessibility_, log_);
+            hotkeys_->switchOff();
         }
         window_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
@@ -146,9 +152,12 @@ private:
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
     tal::win32::Win32SessionSnapshot sessionSnapshot_;
+    tal::win32::Win32AccessibilityFeatures accessibility_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
+    tal::kiosk_ui::HookThread hookThread_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
+    std::optional<tal::AccessibilityHotkeys> hotkeys_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;
 };

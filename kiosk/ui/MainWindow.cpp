@@ -209,6 +209,11 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 browser_.navigate(std::exchange(pendingNavigation_, std::wstring()));
             }
             return 0;
+        case WM_SYSCOMMAND:
+            if (closeCommandRefused_ && (wParam & 0xFFF0) == SC_CLOSE) {
+                return 0;
+            }
+            return ::DefWindowProcW(window, message, wParam, lParam);
         case WM_SETFOCUS:
             // Keyboard input belongs to the browser control.
             if (HWND child = ::GetWindow(window, GW_CHILD)) {

@@ -37,6 +37,9 @@ public:
     // Holds the browser to the kiosk's rules (null: none yet): the guard refuses what they refuse,
     // and a new window that they let through opens in this window's own browser.
     void applyPageRules(const PageRules* rules);
+    // From now on the close command of the system menu and Alt+F4 (SC_CLOSE) leave the window
+    // open; WM_CLOSE, the watchdog's stop, still ends it.
+    void refuseCloseCommand() { closeCommandRefused_ = true; }
 
     std::function<void()> onTimer;
     std::function<void()> onClosed;
@@ -83,6 +86,7 @@ private:
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;
+    bool closeCommandRefused_ = false;
     // The interval the system's timer runs with, 0 while it is off.
     std::uint32_t armedInterval_ = 0;
 };

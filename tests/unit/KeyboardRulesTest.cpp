@@ -1,12 +1,18 @@
-// The keys a visitor could leave the kiosk with: browser shortcuts and system keys.
+// The keys a visitor could leave the kiosk with: browser shortcuts, system keys and the
+// accessibility hotkeys.
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/SettingsFile.h"
+#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/KeyLock.h"
 #include "kiosk/PageRules.h"
+#include "tests/fakes/FakeAccessibilityFeatures.h"
+#include "tests/fakes/FakeCalendar.h"
+#include "tests/fakes/FakeKeyboardState.h"
+#include "tests/fakes/FakeLogStorage.h"
 #include "tests/fakes/FakeProfileFile.h"
 
 namespace tal {
@@ -68,23 +74,36 @@ INSTANTIATE_TEST_SUITE_P(
 struct Stroke {
     std::uint32_t key;
     bool down;
+    // False for a stroke that reached the system but not the hook (on the secure desktop).
+    bool seen = true;
+    // Milliseconds.
+    std::uint32_t at = 0;
 };
 
 struct KeyLockCase {
     const char* name;
     std::vector<Stroke> strokes;
-    // Which strokes are swallowed, in order.
+    // Which of the seen strokes are swallowed, in order.
     std::vector<bool> swallowed;
 };
 
 class KeyLockTest : public testing::TestWithParam<KeyLockCase> {};
 
-TEST_P(KeyLockTest, TracksModifiersItselfAndSwallowsPressAndRelease) {
-    KeyLock lock;
+TEST_P(KeyLockTest, TracksEachModifierKeyAndSwallowsPressAndRelease) {
+    fakes::FakeKeyboardState keyboard;
+    KeyLock lock(keyboard, keyboard.kioskProcess);
     std::vector<bool> swallowed;
     for (const Stroke& stroke : GetParam().strokes) {
-        // The system's Alt flag is never set, as for injected strokes.
-        swallowed.push_back(lock.swallow(stroke.key, stroke.down, false, true));
+        if (stroke.seen) {
+            // The system's Alt flag is never set, as for injected strokes.
+            swallowed.push_back(lock.swallow(stroke.key, stroke.down, false, stroke.at));
+        }
+        // A swallowed key never reaches the system.
+        if (stroke.down && (!stroke.seen || !swallowed.back())) {
+            keyboard.down.insert(stroke.key);
+        } else if (!stroke.down) {
+            keyboard.down.erase(stroke.key);
+        }
     }
     EXPECT_EQ(swallowed, GetParam().swallowed) << GetParam().name;
 }
@@ -107,6 +126,40 @@ INSTANTIATE_TEST_SUITE_P(
                     {{vk::control, true}, {vk::shift, true}, {vk::escape, true}},
                     {false, false, true}},
         KeyLockCase{"Alt+F4", {{vk::alt, true}, {vk::f4, true}}, {false, true}},
+        KeyLockCase{"Ctrl on both sides, the left let go, then Esc",
+                    {{vk::leftControl, true},
+                     {vk::rightControl, true},
+                     {vk::leftControl, false},
+                     {vk::escape, true}},
+                    {false, false, false, true}},
+        KeyLockCase{"generic Ctrl with the left key's release, then Esc",
+                    {{vk::control, true},
+                     {vk::rightControl, true},
+                     {vk::rightControl, false},
+                     {vk::escape, true}},
+                    {false, false, false, true}},
+        KeyLockCase{"Alt released on the secure desktop, then Tab and F4 type",
+                    {{vk::rightAlt, true},
+                     {vk::rightAlt, false, false},
+                     {vk::tab, true, true, 5000},
+                     {vk::tab, false, true, 5010},
+                     {vk::f4, true, true, 5020}},
+                    {false, false, false, false}},
+        KeyLockCase{"Alt held through a quiet while, then Tab",
+                    {{vk::leftAlt, true}, {vk::tab, true, true, 3000}},
+                    {false, true}},
+        KeyLockCase{"Ctrl+F10, the input method's menu",
+                    {{vk::rightControl, true}, {vk::f10, true}, {vk::f10, false}},
+                    {false, true, true}},
+        KeyLockCase{"F10 alone", {{vk::f10, true}, {vk::f10, false}}, {false, false}},
+        KeyLockCase{"mail, home page, file explorer, back and sleep keys",
+                    {{vk::launchMail, true},
+                     {vk::launchMail, false},
+                     {vk::browserHome, true},
+                     {vk::launchApp1, true},
+                     {vk::firstBrowser, true},
+                     {vk::sleep, true}},
+                    {true, true, true, true, true, true}},
         KeyLockCase{"Tab after Alt was released",
                     {{vk::leftAlt, true}, {vk::leftAlt, false}, {vk::tab, true}},
                     {false, false, false}},
@@ -114,11 +167,78 @@ INSTANTIATE_TEST_SUITE_P(
         KeyLockCase{"typing", {{'A', true}, {'A', false}}, {false, false}}));
 
 TEST(KeyLockTest, KeysPassWhileTheKioskIsNotInFrontAndTheSystemsAltFlagCounts) {
-    KeyLock lock;
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, true, false, false));
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, false, false, false));
-    EXPECT_TRUE(lock.swallow(vk::tab, true, true, true)) << "Alt held before the kiosk started";
+    fakes::FakeKeyboardState keyboard;
+    KeyLock lock(keyboard, keyboard.kioskProcess);
+    keyboard.foregroundProcess = 77;
+    EXPECT_FALSE(lock.swallow(vk::leftWindows, true, false, 0));
+    EXPECT_FALSE(lock.swallow(vk::leftWindows, false, false, 0));
+    EXPECT_FALSE(lock.swallow(vk::launchApp1, true, false, 0));
+    keyboard.foregroundProcess = keyboard.kioskProcess;
+    EXPECT_TRUE(lock.swallow(vk::tab, true, true, 0)) << "Alt held before the kiosk started";
 }
+
+using platform::AccessibilityFeature;
+constexpr std::uint32_t available = 0x2;
+constexpr std::uint32_t hotkey = platform::accessibility_flag::hotkeyActive;
+constexpr std::uint32_t confirm = platform::accessibility_flag::confirmHotkey;
+
+struct HotkeyCase {
+    const char* name;
+    std::uint32_t flags;
+    // The step that fails for every feature, and is logged for each: "read", "switch-off",
+    // "restore", or none.
+    std::string failing;
+    std::uint32_t whileLocked;
+    std::uint32_t afterwards;
+};
+
+class AccessibilityHotkeysTest : public testing::TestWithParam<HotkeyCase> {};
+
+TEST_P(AccessibilityHotkeysTest, AreOffForTheSessionOnlyWhileTheKioskRuns) {
+    const HotkeyCase& c = GetParam();
+    const AccessibilityFeature all[] = {
+        AccessibilityFeature::stickyKeys, AccessibilityFeature::filterKeys,
+        AccessibilityFeature::toggleKeys, AccessibilityFeature::highContrast,
+        AccessibilityFeature::mouseKeys};
+    fakes::FakeAccessibilityFeatures system;
+    fakes::FakeLogStorage storage;
+    fakes::FakeCalendar calendar;
+    EventLog log(storage, calendar, "TAL");
+    for (const AccessibilityFeature feature : all) {
+        system.stored[feature] = c.flags;
+    }
+    system.readFails = c.failing == "read";
+    {
+        AccessibilityHotkeys hotkeys(system, log);
+        system.writeFails = c.failing == "switch-off";
+        hotkeys.switchOff();
+        for (const AccessibilityFeature feature : all) {
+            EXPECT_EQ(system.stored[feature], c.whileLocked) << c.name;
+        }
+        system.writeFails = c.failing == "restore";
+    }
+    for (const AccessibilityFeature feature : all) {
+        EXPECT_EQ(system.stored[feature], c.afterwards) << c.name;
+    }
+    const std::string logged = storage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_EQ(logged.find(" hotkey-failed feature=MouseKeys step=" + c.failing + " error=1439") !=
+                  std::string::npos,
+              !c.failing.empty())
+        << c.name << ": " << logged;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Features, AccessibilityHotkeysTest,
+    testing::Values(HotkeyCase{"hotkey with confirmation", available | hotkey | confirm, "",
+                               available, available | hotkey | confirm},
+                    HotkeyCase{"the feature is on", platform::accessibility_flag::on | hotkey, "",
+                               platform::accessibility_flag::on | hotkey,
+                               platform::accessibility_flag::on | hotkey},
+                    HotkeyCase{"no hotkey", available, "", available, available},
+                    HotkeyCase{"unreadable", available | hotkey, "read", available | hotkey,
+                               available | hotkey},
+                    HotkeyCase{"refused, as by Wine", hotkey, "switch-off", hotkey, hotkey},
+                    HotkeyCase{"not put back", hotkey, "restore", 0, 0}));
 
 }  // namespace
 }  // namespace tal
