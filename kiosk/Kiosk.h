@@ -12,6 +12,7 @@
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
+#include "platform/AnsiText.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/InternetSession.h"
@@ -41,6 +42,7 @@ struct KioskPorts {
     platform::MessageBoxes& messageBoxes;
     platform::InternetSession& session;
     platform::UserInput& input;
+    platform::AnsiText& ansiText;
     EventLog& log;
 };
 
@@ -84,6 +86,7 @@ private:
     void applyLockdown(const SettingsFile& settings);
     void readSessionSettings(const SettingsFile& settings);
     void logStart(const SettingsFile& settings);
+    void logMalformedSites();
     void powerOff();
     void coverScreen();
     void watchInactivity();

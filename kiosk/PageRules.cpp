@@ -14,8 +14,10 @@ std::string Read(const SettingsFile& settings, const Setting& setting) {
 
 }  // namespace
 
-PageRules::PageRules(const SettingsFile& settings, std::string_view startPage)
-    : navigation_(startPage, Read(settings, settings::AllowedSites)),
+PageRules::PageRules(const SettingsFile& settings, std::string_view startPage,
+                     platform::AnsiText& ansiText)
+    : startPage_(ansiText.toUtf8(std::string(startPage))),
+      navigation_(startPage_, ansiText.toUtf8(Read(settings, settings::AllowedSites))),
       newWindowsInPlace_(!FlagIs(Read(settings, settings::NewWindows), "block")),
       printing_(FlagIs(Read(settings, settings::Printing), flagOn)),
       contextMenu_(!FlagIs(Read(settings, settings::ContextMenu), flagOff)) {}

@@ -19,6 +19,7 @@
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
+#include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -60,9 +61,10 @@ public:
           log_(log),
           modernRendering_(PrepareBrowser(profile_, registry_, process_)),
           window_(instance),
-          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
-                                 screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
-                 window_, TAL_VERSION_TEXT) {
+          kiosk_(
+              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
+                              shutdown_, messageBoxes_, session_, input_, ansiText_, log_},
+              window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.onTimer = [this] { kiosk_.tick(); };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
@@ -154,6 +156,7 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
+    tal::win32::Win32AnsiText ansiText_;
     bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;

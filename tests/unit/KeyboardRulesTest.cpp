@@ -7,6 +7,7 @@
 #include "common/SettingsFile.h"
 #include "kiosk/KeyLock.h"
 #include "kiosk/PageRules.h"
+#include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeProfileFile.h"
 
 namespace tal {
@@ -25,10 +26,12 @@ class ShortcutTest : public testing::TestWithParam<ShortcutCase> {
 protected:
     fakes::CallLog log;
     fakes::FakeProfileFile profile{log};
+    fakes::Latin1AnsiText ansiText;
 
     PageRules rules(const char* printing) {
         profile.set("C:\\Kiosk\\TAL.ini", "CONFIG", "Printing", printing);
-        return PageRules(SettingsFile(profile, "C:\\Kiosk\\TAL.ini"), "https://start.example/");
+        return PageRules(SettingsFile(profile, "C:\\Kiosk\\TAL.ini"), "https://start.example/",
+                         ansiText);
     }
 };
 
