@@ -35,7 +35,8 @@ public:
     // inside one of the control's own calls.
     void navigateLater(const std::wstring& url);
     // Holds the browser to the kiosk's rules (null: none yet): the guard refuses what they refuse,
-    // and a new window that they let through opens in this window's own browser.
+    // a new window that they let through opens in this window's own browser, and a page that ended
+    // up where they refuse goes back to the start page.
     void applyPageRules(const PageRules* rules);
 
     std::function<void()> onTimer;
@@ -78,6 +79,7 @@ private:
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
     std::wstring pendingNavigation_;
+    const PageRules* rules_ = nullptr;
     TwipsRect form_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
