@@ -188,9 +188,11 @@ std::optional<WebAddress> ParseWebAddress(std::string_view text) {
         std::string authority = rest.substr(
             at, authorityEnd == std::string::npos ? std::string::npos : authorityEnd - at);
         at = authorityEnd == std::string::npos ? rest.size() : authorityEnd;
-        if (driveFirst) {
-            --at;  // the path keeps its leading "/"
-            rest[at] = '/';
+        // The path keeps a leading "/": the last of the slashes, or one put in ("file:C:/").
+        if (driveFirst && at == 0) {
+            rest.insert(0, 1, '/');
+        } else if (driveFirst) {
+            --at;
         }
         const std::size_t userEnd = authority.rfind('@');
         if (userEnd != std::string::npos) {

@@ -243,13 +243,18 @@ bool PageGuard::isFrameInside(VARIANT* frame) const {
 }
 
 bool PageGuard::allows(VARIANT* frame, const std::wstring& address) const {
-    // Checked as the control reports it: text that is not UTF-16 is refused, never guessed at.
-    const std::optional<std::string> utf8 = win32::WideToUtf8Strictly(address);
-    if (!utf8) {
+    // A check that cannot finish refuses: the exception barrier of Invoke would let it through.
+    try {
+        // As the control reports it: text that is not UTF-16 is refused, never guessed at.
+        const std::optional<std::string> utf8 = win32::WideToUtf8Strictly(address);
+        if (!utf8) {
+            return false;
+        }
+        return isFrameInside(frame) ? rules_->allowsFrameNavigation(*utf8)
+                                    : rules_->allowsNavigation(*utf8);
+    } catch (...) {
         return false;
     }
-    return isFrameInside(frame) ? rules_->allowsFrameNavigation(*utf8)
-                                : rules_->allowsNavigation(*utf8);
 }
 
 }  // namespace tal::kiosk_ui

@@ -123,6 +123,8 @@ TEST(NavigationPolicyTest, AFileStartPageOpensItsOwnFolderAndNothingBeside) {
     EXPECT_TRUE(policy.allows("file:///C:/Kiosk/pages/start.html"));
     EXPECT_TRUE(policy.allows("file:///c:/kiosk/PAGES/map/floor2.html"));
     EXPECT_TRUE(policy.allows("C:\\Kiosk\\pages\\help.html"));
+    EXPECT_TRUE(policy.allows("file:C:/Kiosk/pages/help.html"));
+    EXPECT_FALSE(policy.allows("file:C:/Windows/win.ini"));
     EXPECT_FALSE(policy.allows("file:///C:/Kiosk/pages/../secret.txt"));
     EXPECT_FALSE(policy.allows("file:///C:/Kiosk/pages/..%2fsecret.txt"));
     EXPECT_FALSE(policy.allows("file:///C:/Kiosk/pages/..%5C..%5CWindows/win.ini"));
