@@ -50,9 +50,10 @@ void Kiosk::start() {
     startPage_ = settings.ReadSetting(settings::StartPage);
     powerOffTime_ = settings.ReadSetting(settings::TimeToShutdown);
     readSessionSettings(settings);
-    pageRules_.emplace(settings, startPage_);
+    pageRules_.emplace(settings, startPage_, ports_.ansiText);
     locksSystemKeys_ = FlagIs(settings.ReadSetting(settings::KeyLock), flagOn);
     logStart(settings);
+    logMalformedSites();
     windowGuard_.takeSnapshot();
     coverScreen();
     if (clearSession_) {
@@ -102,6 +103,24 @@ void Kiosk::logStart(const SettingsFile& settings) {
         fields.emplace_back(setting.key, settings.ReadSetting(setting));
     }
     ports_.log.write("start", fields);
+}
+
+void Kiosk::logMalformedSites() {
+    const NavigationPolicy& navigation = pageRules_->navigation();
+    const std::vector<std::string>& malformed = navigation.malformedPatterns();
+    if (malformed.empty()) {
+        return;
+    }
+    // A list of thousands of typos must not flood the log at every start.
+    constexpr std::size_t shown = 10;
+    std::string patterns;
+    for (std::size_t at = 0; at < malformed.size() && at < shown; ++at) {
+        patterns += (at == 0 ? "" : " ") + malformed[at];
+    }
+    ports_.log.write("allowed-sites-malformed",
+                     {{"count", malformed.size()},
+                      {"patterns", patterns},
+                      {"allows", navigation.onlyStartPage() ? "start-page-only" : "the-others"}});
 }
 
 void Kiosk::coverScreen() {

@@ -12,6 +12,7 @@
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
+#include "platform/AnsiText.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/InternetSession.h"
@@ -42,6 +43,7 @@ struct KioskPorts {
     platform::MessageBoxes& messageBoxes;
     platform::InternetSession& session;
     platform::UserInput& input;
+    platform::AnsiText& ansiText;
     EventLog& log;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
@@ -87,6 +89,7 @@ private:
     void applyLockdown(const SettingsFile& settings);
     void readSessionSettings(const SettingsFile& settings);
     void logStart(const SettingsFile& settings);
+    void logMalformedSites();
     void powerOff();
     void coverScreen();
     void watchInactivity();

@@ -6,8 +6,10 @@
 
 namespace tal {
 
-PageRules::PageRules(const SettingsFile& settings, std::string_view startPage)
-    : navigation_(startPage, settings.ReadSetting(settings::AllowedSites)),
+PageRules::PageRules(const SettingsFile& settings, std::string_view startPage,
+                     platform::AnsiText& ansiText)
+    : startPage_(ansiText.toUtf8(std::string(startPage))),
+      navigation_(startPage_, ansiText.toUtf8(settings.ReadSetting(settings::AllowedSites))),
       newWindowsInPlace_(
           !FlagIs(settings.ReadSetting(settings::NewWindows), choice::noWindow.word)),
       printing_(FlagIs(settings.ReadSetting(settings::Printing), flagOn)),

@@ -20,6 +20,7 @@
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
 #include "win32/Win32AccessibilityFeatures.h"
+#include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -61,10 +62,10 @@ public:
         : instance_(instance),
           log_(log),
           window_(instance),
-          kiosk_(
-              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
-                              shutdown_, messageBoxes_, session_, input_, log_, &sessionSnapshot_},
-              window_, TAL_VERSION_TEXT) {
+          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
+                                 screenSaver_, shutdown_, messageBoxes_, session_, input_,
+                                 ansiText_, log_, &sessionSnapshot_},
+                 window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
         window_.onTimer = [this] { kiosk_.tick(); };
@@ -153,6 +154,7 @@ private:
     tal::win32::Win32UserInput input_;
     tal::win32::Win32SessionSnapshot sessionSnapshot_;
     tal::win32::Win32AccessibilityFeatures accessibility_;
+    tal::win32::Win32AnsiText ansiText_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;

@@ -14,6 +14,7 @@
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
+#include "common/SitePattern.h"
 
 namespace tal {
 
@@ -215,8 +216,17 @@ void AdvancedSettingsForm::saveAndClose() {
         writes.emplace_back(field.setting.key, text);
     }
     if (!isManaged(settings::AllowedSites)) {
-        writes.emplace_back(settings::AllowedSites.key,
-                            OneLine(view_.text(AdvancedText::allowedSites)));
+        const std::string sites = view_.text(AdvancedText::allowedSites);
+        for (const std::string_view word : SitePatternWords(sites)) {
+            if (!ParseSitePattern(word)) {
+                showError("許可するサイトの「" + ports_.ansiText.toUtf8(std::string(word)) +
+                          "」は、アドレスの先頭部分(https://city.example.jp/lib/)か" +
+                          "ホスト名(*.example.jp)で入力してください。");
+                view_.setFocus(AdvancedText::allowedSites);
+                return;
+            }
+        }
+        writes.emplace_back(settings::AllowedSites.key, OneLine(sites));
     }
     for (const FlagBox& box : flagBoxes) {
         if (!isManaged(box.setting)) {

@@ -18,15 +18,15 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view text) {
+std::string FromWide(UINT codePage, std::wstring_view text, DWORD flags = 0) {
     if (text.empty()) {
         return {};
     }
     const int length = ::WideCharToMultiByte(
-        codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                          length, nullptr, nullptr);
+    ::WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()),
+                          narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
 
@@ -37,6 +37,13 @@ std::wstring Utf8ToWide(std::string_view text) {
 }
 std::string WideToUtf8(std::wstring_view text) {
     return FromWide(CP_UTF8, text);
+}
+std::optional<std::string> WideToUtf8Strictly(std::wstring_view text) {
+    std::string utf8 = FromWide(CP_UTF8, text, WC_ERR_INVALID_CHARS);
+    if (utf8.empty() && !text.empty()) {
+        return std::nullopt;
+    }
+    return utf8;
 }
 std::wstring AnsiToWide(std::string_view text) {
     return ToWide(CP_ACP, text);

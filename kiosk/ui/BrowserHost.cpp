@@ -44,15 +44,21 @@ void BrowserHost::create(HWND parent) {
 }
 
 void BrowserHost::listenToEvents() {
-    // Without its events the control still shows pages; only new windows and navigations go
-    // unchecked, as with a control that has no such events.
+    // Without its events no navigation of any frame would be checked and every new window would
+    // open: whatever the settings, the kiosk does not run so.
     Microsoft::WRL::ComPtr<IConnectionPointContainer> container;
-    if (FAILED(object_.As(&container)) ||
-        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.GetAddressOf()))) {
-        return;
+    HRESULT result = object_.As(&container);
+    if (SUCCEEDED(result)) {
+        result = container->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.GetAddressOf());
     }
-    if (FAILED(events_->Advise(static_cast<IDispatch*>(&guard_), &eventCookie_))) {
+    if (SUCCEEDED(result)) {
+        result = events_->Advise(static_cast<IDispatch*>(&guard_), &eventCookie_);
+    }
+    if (FAILED(result)) {
         events_.Reset();
+        destroy();
+        throw win32::Failure("ブラウザーのイベントを受け取れませんでした。",
+                             static_cast<std::uint32_t>(result));
     }
 }
 

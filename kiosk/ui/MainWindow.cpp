@@ -13,6 +13,8 @@ namespace {
 constexpr UINT_PTR timerId = 1;
 // Posted to itself by navigateLater.
 constexpr UINT navigateLaterMessage = WM_APP + 1;
+// Posted to itself when the page ended up where the rules refuse.
+constexpr UINT returnToStartMessage = WM_APP + 2;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -54,6 +56,7 @@ MainWindow::~MainWindow() {
     onBrowserReplaced = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
+    browser_.guard().onRefusedPage = nullptr;
     idleWarning_.reset();
     destroy();
 }
@@ -143,15 +146,17 @@ void MainWindow::navigateLater(const std::wstring& url) {
 }
 
 void MainWindow::applyPageRules(const PageRules* rules) {
+    rules_ = rules;
     browser_.guard().setRules(rules);
-    browser_.guard().onNewWindow = [this, rules](const std::wstring& address) {
-        if (rules == nullptr) {
-            return;
-        }
+    browser_.guard().onNewWindow = [this](const std::wstring& address) {
+        const std::optional<std::string> utf8 = win32::WideToUtf8Strictly(address);
         // Later: the control is inside its own event call.
-        if (auto target = rules->newWindowTarget(win32::WideToAnsi(address))) {
-            navigateLater(win32::AnsiToWide(*target));
+        if (rules_ != nullptr && utf8 && rules_->newWindowTarget(*utf8)) {
+            navigateLater(address);
         }
+    };
+    browser_.guard().onRefusedPage = [this] {
+        ::PostMessageW(handle(), returnToStartMessage, 0, 0);
     };
 }
 
@@ -214,6 +219,12 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 return 0;
             }
             return ::DefWindowProcW(window, message, wParam, lParam);
+        case returnToStartMessage:
+            if (rules_ != nullptr && browser_.control() != nullptr) {
+                browser_.control()->Stop();
+                browser_.navigate(win32::Utf8ToWide(rules_->startPage()));
+            }
+            return 0;
         case WM_SETFOCUS:
             // Keyboard input belongs to the browser control.
             if (HWND child = ::GetWindow(window, GW_CHILD)) {

@@ -35,7 +35,8 @@ public:
     // inside one of the control's own calls.
     void navigateLater(const std::wstring& url);
     // Holds the browser to the kiosk's rules (null: none yet): the guard refuses what they refuse,
-    // and a new window that they let through opens in this window's own browser.
+    // a new window that they let through opens in this window's own browser, and a page that ended
+    // up where they refuse goes back to the start page.
     void applyPageRules(const PageRules* rules);
     // From now on the close command of the system menu and Alt+F4 (SC_CLOSE) leave the window
     // open; WM_CLOSE, the watchdog's stop, still ends it.
@@ -82,6 +83,7 @@ private:
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
     std::wstring pendingNavigation_;
+    const PageRules* rules_ = nullptr;
     TwipsRect windowRect_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;

@@ -69,7 +69,9 @@ STDMETHODIMP PageGuard::GetHostInfo(DOCHOSTUIINFO* info) {
         return E_POINTER;
     }
     info->cbSize = sizeof *info;
-    info->dwFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DISABLE_HELP_MENU;
+    // Redirects raise BeforeNavigate2 too, so that they meet the rules.
+    info->dwFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DISABLE_HELP_MENU |
+                    DOCHOSTUIFLAG_ENABLE_REDIRECT_NOTIFICATION;
     info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
     return S_OK;
 }
@@ -202,17 +204,20 @@ void PageGuard::onEvent(DISPID id, DISPPARAMS& parameters) {
             // (ppDisp, Cancel), from controls that do not say where the window would go.
             Cancel(Argument(parameters, 1));
             break;
-        case DISPID_BEFORENAVIGATE2: {
+        case DISPID_BEFORENAVIGATE2:
             // (pDisp, URL, Flags, TargetFrameName, PostData, Headers, Cancel)
-            VARIANT* frame = Argument(parameters, 0);
-            const bool top =
-                frame != nullptr && frame->vt == VT_DISPATCH && isTopFrame(frame->pdispVal);
-            if (top && rules_ != nullptr &&
-                !rules_->allowsNavigation(win32::WideToAnsi(Text(Argument(parameters, 1))))) {
+            if (rules_ != nullptr &&
+                !allows(Argument(parameters, 0), Text(Argument(parameters, 1)))) {
                 Cancel(Argument(parameters, 6));
             }
             break;
-        }
+        case DISPID_NAVIGATECOMPLETE2:
+            // (pDisp, URL): where the page ended up, should a redirect have gone unannounced.
+            if (rules_ != nullptr && !isFrameInside(Argument(parameters, 0)) &&
+                !allows(Argument(parameters, 0), Text(Argument(parameters, 1))) && onRefusedPage) {
+                onRefusedPage();
+            }
+            break;
         case DISPID_FILEDOWNLOAD:
             // (ActiveDocument, Cancel): a file that is not a page to show is never saved.
             if (VARIANT* document = Argument(parameters, 0); document != nullptr &&
@@ -226,13 +231,30 @@ void PageGuard::onEvent(DISPID id, DISPPARAMS& parameters) {
     }
 }
 
-bool PageGuard::isTopFrame(IDispatch* frame) const {
-    if (frame == nullptr || topFrame_ == nullptr) {
+bool PageGuard::isFrameInside(VARIANT* frame) const {
+    // What is not known to be a frame is held to the page's stricter rules.
+    if (frame == nullptr || frame->vt != VT_DISPATCH || frame->pdispVal == nullptr ||
+        topFrame_ == nullptr) {
         return false;
     }
     Microsoft::WRL::ComPtr<IUnknown> identity;
-    return SUCCEEDED(frame->QueryInterface(IID_PPV_ARGS(identity.GetAddressOf()))) &&
-           identity.Get() == topFrame_;
+    return SUCCEEDED(frame->pdispVal->QueryInterface(IID_PPV_ARGS(identity.GetAddressOf()))) &&
+           identity.Get() != topFrame_;
+}
+
+bool PageGuard::allows(VARIANT* frame, const std::wstring& address) const {
+    // A check that cannot finish refuses: the exception barrier of Invoke would let it through.
+    try {
+        // As the control reports it: text that is not UTF-16 is refused, never guessed at.
+        const std::optional<std::string> utf8 = win32::WideToUtf8Strictly(address);
+        if (!utf8) {
+            return false;
+        }
+        return isFrameInside(frame) ? rules_->allowsFrameNavigation(*utf8)
+                                    : rules_->allowsNavigation(*utf8);
+    } catch (...) {
+        return false;
+    }
 }
 
 }  // namespace tal::kiosk_ui

@@ -35,10 +35,13 @@ public:
 
     // The kiosk's rules; until they are known, nothing is refused.
     void setRules(const PageRules* rules) { rules_ = rules; }
-    // The control whose own navigations are checked; those of its frames are not.
+    // The control, whose own navigations are held to the allowed sites; those of its frames only
+    // to the schemes.
     void setTopFrame(IUnknown* control) { topFrame_ = control; }
     // Runs with the address of a new window that the kiosk's own control should show instead.
     std::function<void(const std::wstring& address)> onNewWindow;
+    // Runs inside the control's call when the page ended up at an address the rules refuse.
+    std::function<void()> onRefusedPage;
 
     // IUnknown, delegated to the host.
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
@@ -83,7 +86,8 @@ public:
 
 private:
     void onEvent(DISPID id, DISPPARAMS& parameters);
-    bool isTopFrame(IDispatch* frame) const;
+    bool isFrameInside(VARIANT* frame) const;
+    bool allows(VARIANT* frame, const std::wstring& address) const;
 
     IUnknown& outer_;
     const PageRules* rules_ = nullptr;

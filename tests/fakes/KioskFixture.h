@@ -4,6 +4,7 @@
 
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
+#include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
@@ -35,12 +36,13 @@ struct KioskFixture {
     FakeMessageBoxes messageBoxes{log};
     FakeInternetSession session{log};
     FakeUserInput input;
+    Latin1AnsiText ansiText;
     FakeLogStorage logStorage;
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
     FakeKioskView view{log};
     Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                           messageBoxes, session, input, eventLog},
+                           messageBoxes, session, input, ansiText, eventLog},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

@@ -97,7 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 "予告(秒)は 0 から 86400 までの数値で入力してください。"},
                     RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
                     RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage}));
+                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedCase{
+                        AdvancedText::allowedSites,
+                        "https://a.example/\r\nwww.city.example.jp/\r\nhttps//b.example/",
+                        "許可するサイトの「utf8(www.city.example.jp/)」は、アドレスの先頭部分"
+                        "(https://city.example.jp/lib/)かホスト名(*.example.jp)で入力して"
+                        "ください。"}));
 
 TEST_F(AdvancedSettingsTest, AFailedWriteIsReportedWithThePathAndTheDialogStays) {
     advanced.load();

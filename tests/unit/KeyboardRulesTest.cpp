@@ -10,6 +10,7 @@
 #include "kiosk/KeyLock.h"
 #include "kiosk/PageRules.h"
 #include "tests/fakes/FakeAccessibilityFeatures.h"
+#include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeKeyboardState.h"
 #include "tests/fakes/FakeLogStorage.h"
@@ -31,10 +32,12 @@ class ShortcutTest : public testing::TestWithParam<ShortcutCase> {
 protected:
     fakes::CallLog log;
     fakes::FakeProfileFile profile{log};
+    fakes::Latin1AnsiText ansiText;
 
     PageRules rules(const char* printing) {
         profile.set("C:\\Kiosk\\TAL.ini", "CONFIG", "Printing", printing);
-        return PageRules(SettingsFile(profile, "C:\\Kiosk\\TAL.ini"), "https://start.example/");
+        return PageRules(SettingsFile(profile, "C:\\Kiosk\\TAL.ini"), "https://start.example/",
+                         ansiText);
     }
 };
 

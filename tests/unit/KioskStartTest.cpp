@@ -161,6 +161,16 @@ TEST_F(KioskStartTest, AllFourSwitchesRunInTheirOrderAndTheTaskBarIsHiddenTwice)
     EXPECT_FALSE(desktop.window(taskBar)->visible);
 }
 
+TEST_F(KioskStartTest, MalformedAllowedSitesAreLoggedInUtf8WithWhatIsLeftAllowed) {
+    setting("AllowedSites", "caf\xE9.example  www.city.example.jp/");
+    kiosk.start();
+    const std::string text = logStorage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_NE(text.find(" TAL allowed-sites-malformed count=2 patterns=\"caf\u00E9.example "
+                        "www.city.example.jp/\" allows=start-page-only\r\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST_F(KioskStartTest, AForeignProgramStopsStartUpBeforeAnythingIsRead) {
     for (const auto& window : {fakes::FakeWindow{0, "Rx7300", "Other", false, 9},
                                fakes::FakeWindow{0, "RX7300", "Other", true, 9},

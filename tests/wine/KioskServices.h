@@ -5,6 +5,7 @@
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
+#include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -57,13 +58,14 @@ struct KioskServices {
     win32::Win32SystemMenu menu;
     win32::Win32InternetSession session;
     win32::Win32UserInput input;
+    win32::Win32AnsiText ansiText;
     FolderLogStorage logStorage{folder.path()};
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
 
     KioskPorts platform() {
-        return {profile,     registry, desktop,      clock,   pump,  process,
-                screenSaver, shutdown, messageBoxes, session, input, log};
+        return {profile,  registry,     desktop, clock, pump,     process, screenSaver,
+                shutdown, messageBoxes, session, input, ansiText, log};
     }
 };
 

@@ -1,4 +1,4 @@
-#include "kiosk/WebAddress.h"
+#include "common/WebAddress.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +14,11 @@ constexpr std::size_t longestHost = 253;
 bool IsSchemeCharacter(char c, bool first) {
     const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
     return letter || (!first && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
+}
+
+bool IsControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
 }
 
 // Schemes whose addresses always have a host part, however many slashes follow the colon.
@@ -34,9 +39,30 @@ int DefaultPort(std::string_view scheme) {
     return 0;
 }
 
-bool IsHostCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' ||
-           c == '[' || c == ']' || c == ':';
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    return (c | 0x20) - 'a' + 10;
+}
+
+// A name, or an IPv6 literal in brackets.
+bool IsHost(std::string_view host) {
+    if (host.size() > longestHost) {
+        return false;
+    }
+    if (host.starts_with('[')) {
+        return host.size() > 2 && host.ends_with(']') &&
+               std::all_of(host.begin() + 1, host.end() - 1,
+                           [](char c) { return IsHexDigit(c) || c == ':' || c == '.'; });
+    }
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_';
+    });
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -50,27 +76,47 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// "a/./b/../c" -> "a/c"; a ".." above the root stays at the root. Encoded dots count as dots.
-std::string WithoutDotSegments(std::string_view path) {
-    std::vector<std::string> kept;
+// "%2e%2E%2f" -> "./"; a "%" without two hex digits stays as it is.
+std::string Decoded(std::string_view text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '%' && at + 2 < text.size() && IsHexDigit(text[at + 1]) &&
+            IsHexDigit(text[at + 2])) {
+            decoded += static_cast<char>(HexValue(text[at + 1]) * 16 + HexValue(text[at + 2]));
+            at += 2;
+        } else {
+            decoded += text[at];
+        }
+    }
+    return decoded;
+}
+
+// Windows drops the dots and blanks at the end of a name, so "..." or ". ." may name the folder
+// above or this one.
+bool IsDotsAndBlanks(std::string_view segment) {
+    return !segment.empty() && segment != "." && segment != ".." &&
+           std::all_of(segment.begin(), segment.end(), [](char c) { return c == '.' || c == ' '; });
+}
+
+// "/a/./b/../c" -> "/a/c"; a ".." above the root stays at the root.
+std::optional<std::string> WithoutDotSegments(std::string_view path) {
+    std::vector<std::string_view> kept;
     std::size_t start = 1;  // past the leading "/"
     for (;;) {
         const std::size_t end = path.find('/', start);
-        const std::string segment(
-            path.substr(start, end == std::string_view::npos ? end : end - start));
-        const std::string lower = LowerCase(segment);
-        const bool dot = lower == "." || lower == "%2e";
-        const bool dotDot =
-            lower == ".." || lower == ".%2e" || lower == "%2e." || lower == "%2e%2e";
+        const std::string_view segment =
+            path.substr(start, end == std::string_view::npos ? end : end - start);
         const bool last = end == std::string_view::npos;
-        if (dotDot) {
+        if (IsDotsAndBlanks(segment)) {
+            return std::nullopt;
+        }
+        if (segment == "..") {
             if (!kept.empty()) {
                 kept.pop_back();
             }
-            if (last) {
-                kept.emplace_back();
-            }
-        } else if (dot) {
+        }
+        if (segment == "." || segment == "..") {
             if (last) {
                 kept.emplace_back();
             }
@@ -83,8 +129,9 @@ std::string WithoutDotSegments(std::string_view path) {
         start = end + 1;
     }
     std::string result;
-    for (const std::string& segment : kept) {
-        result += "/" + segment;
+    for (const std::string_view segment : kept) {
+        result += '/';
+        result += segment;
     }
     return result.empty() ? "/" : result;
 }
@@ -106,6 +153,9 @@ std::optional<std::string> FilePathAsAddress(std::string_view text) {
 
 std::optional<WebAddress> ParseWebAddress(std::string_view text) {
     text = Trimmed(text);
+    if (std::any_of(text.begin(), text.end(), IsControl)) {
+        return std::nullopt;
+    }
     const std::optional<std::string> fileAddress = FilePathAsAddress(text);
     std::string whole(fileAddress ? *fileAddress : std::string(text));
 
@@ -138,9 +188,11 @@ std::optional<WebAddress> ParseWebAddress(std::string_view text) {
         std::string authority = rest.substr(
             at, authorityEnd == std::string::npos ? std::string::npos : authorityEnd - at);
         at = authorityEnd == std::string::npos ? rest.size() : authorityEnd;
-        if (driveFirst) {
-            --at;  // the path keeps its leading "/"
-            rest[at] = '/';
+        // The path keeps a leading "/": the last of the slashes, or one put in ("file:C:/").
+        if (driveFirst && at == 0) {
+            rest.insert(0, 1, '/');
+        } else if (driveFirst) {
+            --at;
         }
         const std::size_t userEnd = authority.rfind('@');
         if (userEnd != std::string::npos) {
@@ -167,11 +219,7 @@ std::optional<WebAddress> ParseWebAddress(std::string_view text) {
         if (address.host.ends_with('.')) {
             address.host.pop_back();
         }
-        if (address.host.size() > longestHost ||
-            !std::all_of(address.host.begin(), address.host.end(), IsHostCharacter)) {
-            return std::nullopt;
-        }
-        if (address.host.empty() && address.scheme != "file") {
+        if (!IsHost(address.host) || (address.host.empty() && address.scheme != "file")) {
             return std::nullopt;
         }
     }
@@ -184,11 +232,23 @@ std::optional<WebAddress> ParseWebAddress(std::string_view text) {
             rest.substr(queryStart + 1, fragment == std::string::npos ? std::string::npos
                                                                       : fragment - queryStart - 1);
     }
-    if (hasAuthority) {
-        address.path = WithoutDotSegments(path.empty() ? "/" : path);
-    } else {
+    if (!hasAuthority) {
         address.path = path;
+        return address;
     }
+    // The server and the file system decode escapes before they resolve "..": so does the check.
+    std::string decoded = Decoded(path.empty() ? "/" : path);
+    if (hierarchical) {
+        std::replace(decoded.begin(), decoded.end(), '\\', '/');
+    }
+    if (std::any_of(decoded.begin(), decoded.end(), IsControl)) {
+        return std::nullopt;
+    }
+    std::optional<std::string> resolved = WithoutDotSegments(decoded);
+    if (!resolved) {
+        return std::nullopt;
+    }
+    address.path = std::move(*resolved);
     return address;
 }
 
