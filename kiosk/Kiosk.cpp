@@ -103,7 +103,8 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
 void Kiosk::logStart(const SettingsFile& settings) {
     std::vector<LogField> fields{{"version", version_}};
     for (const Setting& setting : settings::all) {
-        fields.emplace_back(setting.key, Read(settings, setting));
+        // The log is UTF-8; settings are text of the ANSI code page.
+        fields.emplace_back(setting.key, ports_.ansiText.toUtf8(Read(settings, setting)));
     }
     ports_.log.write("start", fields);
 }

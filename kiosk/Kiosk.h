@@ -12,6 +12,7 @@
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
+#include "platform/AnsiText.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/InternetSession.h"
@@ -42,6 +43,7 @@ struct KioskPorts {
     platform::InternetSession& session;
     platform::UserInput& input;
     EventLog& log;
+    platform::AnsiText& ansiText;
 };
 
 // The kiosk's main window: start-up, the supervision tick and the reset request.

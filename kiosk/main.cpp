@@ -17,6 +17,7 @@
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
+#include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -57,9 +58,10 @@ public:
         : instance_(instance),
           log_(log),
           window_(instance),
-          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
-                                 screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
-                 window_, TAL_VERSION_TEXT) {
+          kiosk_(
+              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
+                              shutdown_, messageBoxes_, session_, input_, log_, ansiText_},
+              window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         // A line kept while another program held the log goes out within a second.
         window_.onTimer = [this] {
@@ -145,6 +147,7 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
+    tal::win32::Win32AnsiText ansiText_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;

@@ -4,6 +4,7 @@
 
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
+#include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
@@ -38,9 +39,10 @@ struct KioskFixture {
     FakeLogStorage logStorage;
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
+    FakeAnsiText ansiText;
     FakeKioskView view{log};
     Kiosk form{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                          messageBoxes, session, input, eventLog},
+                          messageBoxes, session, input, eventLog, ansiText},
                view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

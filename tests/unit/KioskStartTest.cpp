@@ -205,6 +205,10 @@ TEST_P(KioskStartPageTest, NavigatesToTheStoredPageWhole) {
     form.start();
     EXPECT_EQ(view.navigatedTo, GetParam().navigated);
     EXPECT_EQ(view.navigations, 1);
+    EXPECT_NE(
+        logStorage.text("C:\\Kiosk\\TAL.log").find(" StartPage=utf8(" + GetParam().navigated + ")"),
+        std::string::npos)
+        << "the start line's settings go from the code page to UTF-8";
 }
 
 INSTANTIATE_TEST_SUITE_P(

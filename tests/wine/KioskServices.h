@@ -5,6 +5,7 @@
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
+#include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -60,10 +61,11 @@ struct KioskServices {
     FolderLogStorage logStorage{folder.path()};
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
+    win32::Win32AnsiText ansiText;
 
     KioskPorts platform() {
-        return {profile,     registry, desktop,      clock,   pump,  process,
-                screenSaver, shutdown, messageBoxes, session, input, log};
+        return {profile,  registry,     desktop, clock, pump, process, screenSaver,
+                shutdown, messageBoxes, session, input, log,  ansiText};
     }
 };
 
