@@ -100,7 +100,8 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
 void Kiosk::logStart(const SettingsFile& settings) {
     std::vector<LogField> fields{{"version", version_}};
     for (const Setting& setting : settings::all) {
-        fields.emplace_back(setting.key, settings.ReadSetting(setting));
+        // The log is UTF-8; settings are text of the ANSI code page.
+        fields.emplace_back(setting.key, ports_.ansiText.toUtf8(settings.ReadSetting(setting)));
     }
     ports_.log.write("start", fields);
 }

@@ -68,7 +68,11 @@ public:
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
-        window_.onTimer = [this] { kiosk_.tick(); };
+        // A line kept while another program held the log goes out within a second.
+        window_.onTimer = [this] {
+            log_.flush();
+            kiosk_.tick();
+        };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
         window_.onShowReturnButton = [this] { showReturnButton(); };

@@ -70,6 +70,8 @@ int Watchdog::run() {
     startAt_ = uptime_.now();
 
     for (;;) {
+        // A line kept while another program held the log goes out at the next wake.
+        ports_.log.flush();
         act(uptime_.now());
         if (exitCode_) {
             return *exitCode_;

@@ -6,6 +6,7 @@
 
 #include "win32/TextConversion.h"
 #include "win32/UniqueHandle.h"
+#include "win32/UserOnlySecurity.h"
 
 namespace tal::win32 {
 
@@ -14,16 +15,39 @@ namespace {
 // Gives up a mutex that this thread owns.
 using MutexOwnership = UniqueAny<HANDLE, &::ReleaseMutex>;
 
+class Win32LogLock : public platform::LogLock {
+public:
+    explicit Win32LogLock(HANDLE mutex) : owned_(mutex) {}
+
+private:
+    MutexOwnership owned_;
+};
+
+class Win32LogMutex : public platform::LogMutex {
+public:
+    explicit Win32LogMutex(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+
+    std::unique_ptr<platform::LogLock> take(std::uint32_t waitMilliseconds) override {
+        const DWORD waited = ::WaitForSingleObject(mutex_.get(), waitMilliseconds);
+        // An abandoned lock is this process's now: its last owner ended between two calls.
+        if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+            return nullptr;
+        }
+        return std::make_unique<Win32LogLock>(mutex_.get());
+    }
+
+private:
+    UniqueHandle mutex_;
+};
+
 class Win32AppendFile : public platform::AppendFile {
 public:
-    Win32AppendFile(MutexOwnership lock, UniqueHandle file)
-        : lock_(std::move(lock)), file_(std::move(file)) {}
+    explicit Win32AppendFile(UniqueHandle file) : file_(std::move(file)) {}
 
-    bool write(std::string_view bytes) override {
+    std::size_t write(std::string_view bytes) override {
         DWORD written = 0;
-        return ::WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                           nullptr) &&
-               written == bytes.size();
+        ::WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        return written;
     }
 
     std::optional<std::uint64_t> size() override {
@@ -34,9 +58,23 @@ public:
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
+    std::optional<char> lastByte() override {
+        const auto end = size();
+        if (!end || *end == 0) {
+            return std::nullopt;
+        }
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(*end - 1);
+        at.OffsetHigh = static_cast<DWORD>((*end - 1) >> 32);
+        char byte = 0;
+        DWORD read = 0;
+        if (!::ReadFile(file_.get(), &byte, 1, &read, &at) || read != 1) {
+            return std::nullopt;
+        }
+        return byte;
+    }
+
 private:
-    // Declared first, so that the file is closed before the lock goes.
-    MutexOwnership lock_;
     UniqueHandle file_;
 };
 
@@ -84,28 +122,30 @@ bool Win32LogStorage::createDirectory(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-Win32LogStorage::Win32LogStorage() : lock_(::CreateMutexW(nullptr, FALSE, lockName)) {}
+std::unique_ptr<platform::LogMutex> Win32LogStorage::createLock() {
+    // Full access for the user, so that an older version of a program, which asks for all of it,
+    // still opens the lock; this handle needs only to wait and release.
+    UserOnlySecurity security(MUTEX_ALL_ACCESS);
+    UniqueHandle mutex(
+        ::CreateMutexExW(security.attributes(), lockName, 0, SYNCHRONIZE | MUTEX_MODIFY_STATE));
+    if (!mutex) {
+        return nullptr;
+    }
+    return std::make_unique<Win32LogMutex>(std::move(mutex));
+}
 
 std::unique_ptr<platform::AppendFile> Win32LogStorage::openForAppend(const std::string& path) {
     // Windows alone would keep the lines of several processes apart (an append-only handle writes
     // at the end of the file as it is then), but Wine writes where the end was a moment before,
-    // and a rotation must not come between another process's line and its size check.
-    if (!lock_) {
-        return nullptr;
-    }
-    const DWORD waited = ::WaitForSingleObject(lock_.get(), lockWaitMilliseconds);
-    // An abandoned lock is this process's now: its last owner ended between two calls.
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        return nullptr;
-    }
-    MutexOwnership owned(lock_.get());
-    HANDLE file = ::CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA,
+    // and a rotation must not come between another process's line and its size check: hence the
+    // lock around every open.
+    HANDLE file = ::CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA | FILE_READ_DATA,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
-    return std::make_unique<Win32AppendFile>(std::move(owned), UniqueHandle(file));
+    return std::make_unique<Win32AppendFile>(UniqueHandle(file));
 }
 
 bool Win32LogStorage::moveFile(const std::string& from, const std::string& to) {

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "platform/LogStorage.h"
-#include "win32/UniqueHandle.h"
 
 namespace tal::win32 {
 
@@ -12,16 +11,12 @@ class Win32LogStorage : public platform::LogStorage {
 public:
     static constexpr const wchar_t* lockName = L"Local\\TAL.log";
 
-    Win32LogStorage();
-
     std::string programFolder() override;
     std::string environmentVariable(const std::string& name) override;
     bool createDirectory(const std::string& path) override;
+    std::unique_ptr<platform::LogMutex> createLock() override;
     std::unique_ptr<platform::AppendFile> openForAppend(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
-
-private:
-    UniqueHandle lock_;
 };
 
 }  // namespace tal::win32

@@ -35,9 +35,10 @@ TEST(KioskPolicyTest, StartPageAndTaskBarFromPolicyWinOverTheFile) {
         ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
         EXPECT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(taskBar); }, 5s))
             << "TaskBar=0 by policy hides the taskbar";
-        const std::string log = kiosk.program().folder().read("TAL.log");
-        EXPECT_NE(log.find(" StartPage=about:policy "), std::string::npos) << log;
-        EXPECT_NE(log.find(" TaskBar=off "), std::string::npos) << log;
+        EXPECT_TRUE(test_support::WaitFor(
+            [&] { return kiosk.log().find(" StartPage=about:policy ") != std::string::npos; }, 5s))
+            << kiosk.log();
+        EXPECT_NE(kiosk.log().find(" TaskBar=off "), std::string::npos) << kiosk.log();
         EXPECT_TRUE(kiosk.close());
         EXPECT_EQ(kiosk.program().settingsText(), settings) << "the file is left as it was";
     }

@@ -16,23 +16,51 @@ public:
     File(FakeLogStorage& storage, std::shared_ptr<std::string> content)
         : storage_(storage), content_(std::move(content)) {}
 
-    bool write(std::string_view bytes) override {
-        if (storage_.failingWrites > 0) {
-            --storage_.failingWrites;
-            return false;
+    std::size_t write(std::string_view bytes) override {
+        if (!storage_.writeLimits.empty()) {
+            bytes = bytes.substr(0, storage_.writeLimits.front());
+            storage_.writeLimits.pop_front();
         }
         content_->append(bytes);
         if (storage_.afterWrite) {
             storage_.afterWrite();
         }
-        return true;
+        return bytes.size();
     }
     std::optional<std::uint64_t> size() override { return content_->size(); }
+    std::optional<char> lastByte() override {
+        return content_->empty() ? std::nullopt : std::optional<char>(content_->back());
+    }
 
 private:
     FakeLogStorage& storage_;
     std::shared_ptr<std::string> content_;
 };
+
+class FakeLogStorage::Mutex : public platform::LogMutex {
+public:
+    explicit Mutex(FakeLogStorage& storage) : storage_(storage) {}
+
+    std::unique_ptr<platform::LogLock> take(std::uint32_t waitMilliseconds) override {
+        storage_.lockWaits.push_back(waitMilliseconds);
+        if (storage_.busyLocks > 0) {
+            --storage_.busyLocks;
+            return nullptr;
+        }
+        return std::make_unique<platform::LogLock>();
+    }
+
+private:
+    FakeLogStorage& storage_;
+};
+
+std::unique_ptr<platform::LogMutex> FakeLogStorage::createLock() {
+    if (failingLockCreations > 0) {
+        --failingLockCreations;
+        return nullptr;
+    }
+    return std::make_unique<Mutex>(*this);
+}
 
 std::string FakeLogStorage::text(const std::string& path) const {
     const auto at = files_.find(path);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/LogStorage.h"
 
@@ -19,8 +21,14 @@ public:
     // Folders in which no file can be opened.
     std::set<std::string> readOnlyFolders;
     std::set<std::string> directories{"C:\\Kiosk", "C:\\Users\\kiosk\\AppData\\Local"};
-    // The next this many writes fail.
-    int failingWrites = 0;
+    // The most bytes each of the next writes takes: 0 fails it, fewer cut the bytes short.
+    std::deque<std::size_t> writeLimits;
+    // The next this many creations of the lock fail.
+    int failingLockCreations = 0;
+    // The next this many takes of the lock find it held by another process.
+    int busyLocks = 0;
+    // The wait of every take of the lock.
+    std::vector<std::uint32_t> lockWaits;
     // The next this many moves fail.
     int failingMoves = 0;
     // Runs after a write and before the size is read: another process's turn.
@@ -35,11 +43,13 @@ public:
     std::string programFolder() override { return folder; }
     std::string environmentVariable(const std::string& name) override;
     bool createDirectory(const std::string& path) override;
+    std::unique_ptr<platform::LogMutex> createLock() override;
     std::unique_ptr<platform::AppendFile> openForAppend(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
 
 private:
     class File;
+    class Mutex;
     std::map<std::string, std::shared_ptr<std::string>> files_;
     int opens_ = 0;
 };

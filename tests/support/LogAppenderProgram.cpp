@@ -22,5 +22,5 @@ int wmain(int argc, wchar_t** argv) {
     for (long n = 0; n < count; ++n) {
         log.write("line", {{"n", n}, {"text", "the same length for every line"}});
     }
-    return log.dropped() == 0 ? 0 : 1;
+    return log.flush(tal::EventLog::endWaitMilliseconds) && log.dropped() == 0 ? 0 : 1;
 }

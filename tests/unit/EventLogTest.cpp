@@ -1,7 +1,10 @@
 #include "common/EventLog.h"
 
+#include <deque>
 #include <string>
+#include <vector>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "tests/fakes/FakeCalendar.h"
@@ -51,33 +54,73 @@ TEST_F(EventLogTest, ARootFolderGetsNoSecondBackslash) {
     EXPECT_EQ(log.path(), "E:\\TAL\\TAL.log");
 }
 
-TEST_F(EventLogTest, WithNowhereToWriteLinesAreCountedUntilOneCanBeWritten) {
-    storage.readOnlyFolders = {"C:\\Kiosk", fallbackFolder};
-    log.write("one");
+TEST_F(EventLogTest, WithNowhereToWriteLinesAreKeptUpToTheLimitAndTheRestCounted) {
+    storage.readOnlyFolders.insert("C:\\Kiosk");
     storage.environment.clear();
-    log.write("two");
+    const std::string line = prefix + "x\r\n";
+    const std::size_t fit = EventLog::keptLimit / line.size();
+    for (std::size_t n = 0; n < fit + 2; ++n) {
+        log.write("x");
+    }
     EXPECT_EQ(log.dropped(), 2U);
-    EXPECT_EQ(log.path(), "");
-
     storage.readOnlyFolders.clear();
-    log.write("three");
-    EXPECT_EQ(storage.text(beside), prefix + "three dropped=2\r\n");
-    EXPECT_EQ(log.dropped(), 0U);
+    log.write("y");
+    EXPECT_EQ(storage.text(beside).size(), fit * line.size() + (prefix + "y dropped=2\r\n").size());
+    EXPECT_TRUE(storage.text(beside).ends_with(line + prefix + "y dropped=2\r\n"));
 }
 
-TEST_F(EventLogTest, AFailedWriteIsCountedInTheNextLineThatSucceeds) {
-    log.write("one");
-    storage.failingWrites = 1;
-    log.write("lost");
-    log.write("three");
-    log.write("four");
-    EXPECT_EQ(storage.text(beside),
-              prefix + "one\r\n" + prefix + "three dropped=1\r\n" + prefix + "four\r\n");
+TEST_F(EventLogTest, AtItsEndTheLogWaitsForTheLockAtMostASecondForWhatItKeeps) {
+    {
+        EventLog ending{storage, calendar, "TAL"};
+        storage.busyLocks = 1;
+        ending.write("last");
+    }
+    EXPECT_EQ(storage.text(beside), prefix + "last\r\n");
+    EXPECT_EQ(storage.lockWaits, (std::vector<std::uint32_t>{0, EventLog::endWaitMilliseconds}));
 }
+
+// "one" meets the obstacle, "two" does not.
+struct HeldBackCase {
+    const char* name;
+    int busyLocks;
+    int failingLockCreations;
+    std::deque<std::size_t> writeLimits;
+    std::string before;
+    std::string after;
+};
+
+class EventLogHeldBackTest : public EventLogTest,
+                             public testing::WithParamInterface<HeldBackCase> {};
+
+TEST_P(EventLogHeldBackTest, ALineIsKeptWithoutWaitingAndGoesOutWholeBeforeTheNext) {
+    storage.busyLocks = GetParam().busyLocks;
+    storage.failingLockCreations = GetParam().failingLockCreations;
+    storage.writeLimits = GetParam().writeLimits;
+    storage.put(beside, GetParam().before);
+    log.write("one");
+    log.write("two");
+    EXPECT_EQ(storage.text(beside), GetParam().after);
+    EXPECT_EQ(log.dropped(), 0U);
+    EXPECT_FALSE(storage.exists(fallback));
+    EXPECT_THAT(storage.lockWaits, testing::Each(0U));
+}
+
+const std::string both = prefix + "one\r\n" + prefix + "two\r\n";
+const std::string cut = prefix.substr(0, 10);
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, EventLogHeldBackTest,
+    testing::Values(HeldBackCase{"BusyLock", 1, 0, {}, "", both},
+                    HeldBackCase{"LockNotMadeAtFirst", 0, 1, {}, "", both},
+                    HeldBackCase{"FailedWrite", 0, 0, {0}, "", both},
+                    HeldBackCase{"ShortWriteCompleted", 0, 0, {10}, "", both},
+                    HeldBackCase{"CutShort", 0, 0, {10, 0}, "", cut + "\r\n" + both},
+                    HeldBackCase{"CutByAnother", 0, 0, {}, cut, cut + "\r\n" + both}),
+    [](const testing::TestParamInfo<HeldBackCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EventLogTest, TheLineThatReachesOneMegabyteRotatesTheFile) {
     const std::string line = prefix + "x\r\n";
-    storage.put(beside, std::string(EventLog::rotationSize - line.size() - 1, 'a'));
+    storage.put(beside, std::string(EventLog::rotationSize - line.size() - 3, 'a') + "\r\n");
     storage.put(beside + ".1", "older\r\n");
     log.write("x");
     EXPECT_EQ(storage.text(beside).size(), EventLog::rotationSize - 1) << "still below";
@@ -92,7 +135,7 @@ TEST_F(EventLogTest, TheLineThatReachesOneMegabyteRotatesTheFile) {
 }
 
 TEST_F(EventLogTest, ARotationThatFindsTheFileRotatedAlreadyCarriesOn) {
-    storage.put(beside, std::string(EventLog::rotationSize, 'a'));
+    storage.put(beside, std::string(EventLog::rotationSize - 2, 'a') + "\r\n");
     // Someone moves the full file away between this line and its size check.
     storage.afterWrite = [this] {
         storage.afterWrite = nullptr;
@@ -107,7 +150,7 @@ TEST_F(EventLogTest, ARotationThatFindsTheFileRotatedAlreadyCarriesOn) {
 }
 
 TEST_F(EventLogTest, ARotationThatFailsIsTriedAgainAfterTheNextLine) {
-    storage.put(beside, std::string(EventLog::rotationSize, 'a'));
+    storage.put(beside, std::string(EventLog::rotationSize - 2, 'a') + "\r\n");
     // A reader holds the file without sharing deletion: the rename fails once.
     storage.failingMoves = 1;
     log.write("x");

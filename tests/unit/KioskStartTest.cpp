@@ -165,6 +165,9 @@ TEST_F(KioskStartTest, MalformedAllowedSitesAreLoggedInUtf8WithWhatIsLeftAllowed
     setting("AllowedSites", "caf\xE9.example  www.city.example.jp/");
     kiosk.start();
     const std::string text = logStorage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_NE(text.find(" AllowedSites=\"caf\u00E9.example  www.city.example.jp/\""),
+              std::string::npos)
+        << "the start line's settings go from the code page to UTF-8";
     EXPECT_NE(text.find(" TAL allowed-sites-malformed count=2 patterns=\"caf\u00E9.example "
                         "www.city.example.jp/\" allows=start-page-only\r\n"),
               std::string::npos)
