@@ -14,6 +14,7 @@
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
+#include "settings_tool/UnsavableEntry.h"
 
 namespace tal {
 
@@ -164,7 +165,11 @@ void AdvancedSettingsForm::saveAndClose() {
         if (isManaged(field.setting)) {
             continue;
         }
-        const std::string text = Trimmed(view_.text(field.control));
+        const std::optional<std::string> entry = this->entry(field.control, field.setting);
+        if (!entry) {
+            return;
+        }
+        const std::string text = Trimmed(*entry);
         const std::optional<double> number = NumericValue(text);
         const bool fraction = number && *number != std::floor(*number);
         const SecondsRange& range = field.setting.range;
@@ -176,11 +181,16 @@ void AdvancedSettingsForm::saveAndClose() {
             view_.setFocus(field.control);
             return;
         }
-        writes.emplace_back(field.setting.key, text);
+        // The programs read back exactly this: the watchdog, for one, takes no sign.
+        writes.emplace_back(field.setting.key, SecondsText(*number));
     }
     if (!isManaged(settings::AllowedSites)) {
-        writes.emplace_back(settings::AllowedSites.key,
-                            OneLine(view_.text(AdvancedText::allowedSites)));
+        const std::optional<std::string> sites =
+            entry(AdvancedText::allowedSites, settings::AllowedSites);
+        if (!sites) {
+            return;
+        }
+        writes.emplace_back(settings::AllowedSites.key, OneLine(*sites));
     }
     for (const FlagBox& box : flagBoxes) {
         if (!isManaged(box.setting)) {
@@ -205,6 +215,16 @@ void AdvancedSettingsForm::saveAndClose() {
         }
     }
     view_.close();
+}
+
+std::optional<std::string> AdvancedSettingsForm::entry(AdvancedText control,
+                                                       const Setting& setting) {
+    std::optional<std::string> text = view_.text(control);
+    if (!text) {
+        showError(UnsavableEntryMessage(setting.label));
+        view_.setFocus(control);
+    }
+    return text;
 }
 
 void AdvancedSettingsForm::showError(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,9 @@ public:
 
 private:
     SettingsFile settingsFile() const { return SettingsFile(ports_.profile, settingsPath_); }
+    // The control's text; nothing, after telling the operator, when the settings file cannot
+    // hold it.
+    std::optional<std::string> entry(TextControl control, const Setting& setting);
     void showError(const std::string& text);
     bool isManaged(const Setting& setting) const;
 

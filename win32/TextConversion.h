@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ std::string WideToUtf8(std::wstring_view text);
 // Settings and window titles travel in the ANSI code page.
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);
+// Nothing when the code page lacks a character of `text`, where WideToAnsi would put "?" or a
+// look-alike in its place.
+std::optional<std::string> WideToAnsiExactly(std::wstring_view text);
 
 }  // namespace tal::win32

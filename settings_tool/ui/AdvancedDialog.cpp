@@ -60,7 +60,7 @@ void AdvancedDialog::setSaveHandler(std::function<void()> handler) {
     onClick(advanced::saveButton, std::move(handler));
 }
 
-std::string AdvancedDialog::text(AdvancedText which) {
+std::optional<std::string> AdvancedDialog::text(AdvancedText which) {
     return controls().text(IdOf(which));
 }
 
