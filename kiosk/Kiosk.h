@@ -22,6 +22,7 @@
 #include "platform/Registry.h"
 #include "platform/ScreenSaver.h"
 #include "platform/SystemShutdown.h"
+#include "platform/SystemVersion.h"
 #include "platform/UserInput.h"
 
 namespace tal {
@@ -42,6 +43,7 @@ struct KioskPorts {
     platform::InternetSession& session;
     platform::UserInput& input;
     EventLog& log;
+    platform::SystemVersion& system;
 };
 
 // The kiosk's main window: start-up, the supervision tick and the reset request.

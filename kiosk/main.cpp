@@ -30,6 +30,7 @@
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32SystemVersion.h"
 #include "win32/Win32UserInput.h"
 
 namespace {
@@ -57,9 +58,10 @@ public:
         : instance_(instance),
           log_(log),
           window_(instance),
-          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
-                                 screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
-                 window_, TAL_VERSION_TEXT) {
+          kiosk_(
+              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
+                              shutdown_, messageBoxes_, session_, input_, log_, system_},
+              window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
         window_.onTimer = [this] { kiosk_.tick(); };
@@ -143,6 +145,7 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
+    tal::win32::Win32SystemVersion system_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;

@@ -12,6 +12,7 @@
 #include "common/NumberText.h"
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
+#include "common/TaskBarWindows.h"
 #include "settings_tool/UnsavableEntry.h"
 
 namespace tal {
@@ -177,10 +178,8 @@ void SettingsForm::saveAndClose() {
 }
 
 void SettingsForm::resetDesktopState() {
-    const platform::WindowHandle taskBar =
-        ports_.desktop.findWindow(std::string(lockdown::taskBarClass), std::string());
-    if (taskBar != 0) {
-        ports_.desktop.showWindow(taskBar, platform::show_command::showNormal);
+    for (const platform::WindowHandle window : TaskBarWindows(ports_.desktop, ports_.system)) {
+        ports_.desktop.showWindow(window, platform::show_command::showNormal);
     }
 
     // Each key is closed before the next one is opened. The policy key may be created; the

@@ -13,6 +13,7 @@
 #include "platform/Process.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/SystemVersion.h"
 #include "settings_tool/SettingsFormView.h"
 
 namespace tal {
@@ -25,6 +26,7 @@ struct SettingsFormPorts {
     platform::Process& process;
     platform::MessageBoxes& messageBoxes;
     platform::AnsiText& ansiText;
+    platform::SystemVersion& system;
 };
 
 // The settings dialog's behaviour: loading the settings into the controls, checking and saving
@@ -37,7 +39,8 @@ public:
     void load();
     // Checks the entries; when they are valid, saves them and closes the dialog.
     void saveAndClose();
-    // Shows the taskbar and removes the browser policy and toolbar values of the lockdown.
+    // Shows the taskbar (with the Start button where that is a window of its own) and removes the
+    // browser policy and toolbar values of the lockdown.
     void resetDesktopState();
 
 private:

@@ -17,6 +17,7 @@
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeScreenSaver.h"
 #include "tests/fakes/FakeSystemShutdown.h"
+#include "tests/fakes/FakeSystemVersion.h"
 #include "tests/fakes/FakeUserInput.h"
 
 namespace tal::fakes {
@@ -38,9 +39,10 @@ struct KioskFixture {
     FakeLogStorage logStorage;
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
+    FakeSystemVersion system;
     FakeKioskView view{log};
     Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                           messageBoxes, session, input, eventLog},
+                           messageBoxes, session, input, eventLog, system},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

@@ -23,8 +23,8 @@ namespace {
 class AdvancedSettingsTest : public SettingsFormFixture<> {
 protected:
     fakes::FakeAdvancedSettingsView advancedView;
-    AdvancedSettingsForm advanced{{profile, registry, desktop, process, messageBoxes, ansiText},
-                                  advancedView};
+    AdvancedSettingsForm advanced{
+        {profile, registry, desktop, process, messageBoxes, ansiText, system}, advancedView};
 };
 
 TEST_F(AdvancedSettingsTest, LoadsTheKiosksDefaultsAndTheSitesOnePerLine) {

@@ -59,6 +59,16 @@ TEST_F(ResetTest, ShowsTheTaskbarAndDeletesBothValuesClosingEachKeyBeforeTheNext
     EXPECT_EQ(log.startingWith("Reg"), registryCalls);
 }
 
+TEST_F(ResetTest, OnWindows7ShowsTheStartButtonAgain) {
+    lockDown();
+    const platform::WindowHandle startButton =
+        desktop.addWindow({0, "スタート", "Button", false, 100});
+    system.version = {6, 1};
+    form.resetDesktopState();
+    EXPECT_TRUE(desktop.isWindowVisible(startButton));
+    EXPECT_TRUE(desktop.isWindowVisible(taskBar));
+}
+
 TEST_F(ResetTest, TwiceHasTheEffectOfOnce) {
     lockDown();
     form.resetDesktopState();

@@ -18,6 +18,7 @@
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32SystemVersion.h"
 #include "win32/Win32UserInput.h"
 
 namespace tal::test_support {
@@ -60,10 +61,11 @@ struct KioskServices {
     FolderLogStorage logStorage{folder.path()};
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
+    win32::Win32SystemVersion system;
 
     KioskPorts platform() {
-        return {profile,     registry, desktop,      clock,   pump,  process,
-                screenSaver, shutdown, messageBoxes, session, input, log};
+        return {profile,  registry,     desktop, clock, pump, process, screenSaver,
+                shutdown, messageBoxes, session, input, log,  system};
     }
 };
 
