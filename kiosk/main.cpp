@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -116,6 +117,9 @@ public:
             }
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
+        }
+        if (const std::exception_ptr failure = window_.failure()) {
+            std::rethrow_exception(failure);
         }
         return static_cast<int>(message.wParam);
     }
