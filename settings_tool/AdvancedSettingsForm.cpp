@@ -165,11 +165,11 @@ void AdvancedSettingsForm::saveAndClose() {
         if (isManaged(field.setting)) {
             continue;
         }
-        const std::optional<std::string> entry = this->entry(field.control, field.setting);
-        if (!entry) {
+        const std::optional<std::string> typed = entry(field.control, field.setting);
+        if (!typed) {
             return;
         }
-        const std::string text = Trimmed(*entry);
+        const std::string text = Trimmed(*typed);
         const std::optional<double> number = NumericValue(text);
         const bool fraction = number && *number != std::floor(*number);
         const SecondsRange& range = field.setting.range;

@@ -4,10 +4,8 @@
 
 namespace tal::fakes {
 
-class FakeSystemVersion : public platform::SystemVersion {
-public:
+struct FakeSystemVersion : platform::SystemVersion {
     platform::WindowsVersion version{10, 0};
-
     platform::WindowsVersion windowsVersion() override { return version; }
 };
 

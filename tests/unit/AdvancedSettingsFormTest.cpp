@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/Settings.h"
 #include "kiosk/IdleMonitor.h"
 #include "tests/fakes/FakeAdvancedSettingsView.h"
 #include "tests/unit/SettingsFormFixture.h"
@@ -67,15 +66,14 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
 
 struct RefusedCase {
     AdvancedText control;
-    // Nothing: a character that the code page lacks.
-    std::optional<std::string> text;
+    std::optional<std::string> text;  // nothing: a character that the code page lacks
     const char* message;
 };
 
-class RefusedAdvancedEntryTest : public AdvancedSettingsTest,
-                                 public testing::WithParamInterface<RefusedCase> {};
+class RefusedNumberTest : public AdvancedSettingsTest,
+                          public testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(RefusedAdvancedEntryTest, NamesTheFieldFocusesItAndWritesNothing) {
+TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
     advanced.load();
     const auto before = profile.contents(path);
     advancedView.texts[GetParam().control] = GetParam().text;
@@ -92,79 +90,61 @@ constexpr const char* idleMessage =
     "無操作リセット(秒)は 0 から 86400 までの数値で入力してください。";
 constexpr const char* hangMessage =
     "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
+constexpr const char* idleChars =
+    "無操作リセット(秒)には設定ファイルに保存できない文字が含まれています。";
+constexpr const char* sitesChars =
+    "許可するサイト(1 行に 1 つ)には設定ファイルに保存できない文字が含まれています。";
 
 INSTANTIATE_TEST_SUITE_P(
-    Entries, RefusedAdvancedEntryTest,
-    testing::Values(
-        RefusedCase{AdvancedText::idleReset, "", idleMessage},
-        RefusedCase{AdvancedText::idleReset, "abc", idleMessage},
-        RefusedCase{AdvancedText::idleReset, "-5", idleMessage},
-        RefusedCase{AdvancedText::idleReset, "86401", idleMessage},
-        RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
-        RefusedCase{AdvancedText::idleWarning, "nan",
-                    "予告(秒)は 0 から 86400 までの数値で入力してください。"},
-        RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
-        RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
-        RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
-        RefusedCase{AdvancedText::idleReset, std::nullopt,
-                    "無操作リセット(秒)には設定ファイルに保存できない文字が含まれています。"},
-        RefusedCase{AdvancedText::allowedSites, std::nullopt,
-                    "許可するサイト(1 行に 1 つ)には設定ファイルに保存できない文字が含まれ"
-                    "ています。"}));
+    Entries, RefusedNumberTest,
+    testing::Values(RefusedCase{AdvancedText::idleReset, "", idleMessage},
+                    RefusedCase{AdvancedText::idleReset, "abc", idleMessage},
+                    RefusedCase{AdvancedText::idleReset, "-5", idleMessage},
+                    RefusedCase{AdvancedText::idleReset, "86401", idleMessage},
+                    RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
+                    RefusedCase{AdvancedText::idleWarning, "nan",
+                                "予告(秒)は 0 から 86400 までの数値で入力してください。"},
+                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
+                    RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
+                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedCase{AdvancedText::idleReset, std::nullopt, idleChars},
+                    RefusedCase{AdvancedText::allowedSites, std::nullopt, sitesChars}));
 
-// What the program that uses a key makes of its stored text: the kiosk's milliseconds, the
-// watchdog's seconds.
 std::uint32_t KioskMilliseconds(std::string_view stored) {
     return SecondsSettingMilliseconds(stored).value_or(UINT32_MAX);
 }
-std::uint32_t WatchdogSeconds(std::string_view stored) {
-    return watchdog::HangSecondsFrom(stored);
-}
 
-struct RoundTripCase {
+// What the dialog writes for a typed number, read back by the program that uses the key.
+struct RoundTrip {
     AdvancedText control;
     std::string_view key;
     const char* typed;
     std::uint32_t (*readBack)(std::string_view stored);
-    // In the reader's unit.
-    std::uint32_t meant;
+    std::uint32_t meant;  // in the reader's unit
 };
 
-const RoundTripCase roundTrips[] = {
+const RoundTrip roundTrips[] = {
     {AdvancedText::idleReset, "IdleReset", "+90", KioskMilliseconds, 90000},
-    {AdvancedText::idleReset, "IdleReset", " 1.5 ", KioskMilliseconds, 1500},
-    {AdvancedText::idleReset, "IdleReset", ".25", KioskMilliseconds, 250},
     {AdvancedText::idleReset, "IdleReset", "12.3456", KioskMilliseconds, 12346},
-    {AdvancedText::idleReset, "IdleReset", "0086400", KioskMilliseconds, 86400000},
-    {AdvancedText::idleReset, "IdleReset", "-0", KioskMilliseconds, 0},
-    {AdvancedText::idleWarning, "IdleWarning", "+10.0", KioskMilliseconds, 10000},
-    {AdvancedText::idleWarning, "IdleWarning", "5.", KioskMilliseconds, 5000},
-    {AdvancedText::idleWarning, "IdleWarning", "0.001", KioskMilliseconds, 1},
-    {AdvancedText::hangSeconds, "HangSeconds", "+60", WatchdogSeconds, 60},
-    {AdvancedText::hangSeconds, "HangSeconds", "060", WatchdogSeconds, 60},
-    {AdvancedText::hangSeconds, "HangSeconds", " 10 ", WatchdogSeconds, 10},
-    {AdvancedText::hangSeconds, "HangSeconds", "+3600", WatchdogSeconds, 3600},
+    {AdvancedText::idleWarning, "IdleWarning", " 5. ", KioskMilliseconds, 5000},
+    {AdvancedText::hangSeconds, "HangSeconds", "+60", watchdog::HangSecondsFrom, 60},
+    {AdvancedText::hangSeconds, "HangSeconds", "060", watchdog::HangSecondsFrom, 60},
 };
 
-TEST_F(AdvancedSettingsTest, EveryNumberTypedIsReadBackAsTheNumberItMeant) {
-    for (const RoundTripCase& trip : roundTrips) {
+TEST_F(AdvancedSettingsTest, EveryNumberTypedIsReadBackAsMeant) {
+    for (const RoundTrip& trip : roundTrips) {
         advancedView = {};
         advanced.load();
         advancedView.texts[trip.control] = trip.typed;
         advanced.saveAndClose();
-        ASSERT_TRUE(advancedView.closed) << trip.key << "=" << trip.typed << " refused";
-        const std::string stored = this->stored(std::string(trip.key)).value_or("(none)");
-        EXPECT_EQ(trip.readBack(stored), trip.meant)
-            << trip.key << ": typed \"" << trip.typed << "\", stored \"" << stored << "\"";
+        const std::string stored = this->stored(std::string(trip.key)).value_or("");
+        EXPECT_EQ(trip.readBack(stored), trip.meant) << trip.typed << " stored as " << stored;
     }
-    // A number key that the dialog shows and the table misses.
     for (const Setting& setting : settings::all) {
-        if (setting.kind == SettingKind::seconds && !setting.label.empty()) {
-            EXPECT_TRUE(
-                std::any_of(std::begin(roundTrips), std::end(roundTrips),
-                            [&](const RoundTripCase& trip) { return trip.key == setting.key; }))
-                << setting.key;
-        }
+        EXPECT_TRUE(
+            setting.kind != SettingKind::seconds || setting.label.empty() ||
+            std::ranges::any_of(roundTrips, [&](auto& trip) { return trip.key == setting.key; }))
+            << setting.key << " is in the dialog and not in the table";
     }
 }
 

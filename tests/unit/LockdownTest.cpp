@@ -2,7 +2,6 @@
 #include "kiosk/Lockdown.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -10,11 +9,9 @@
 #include "common/SettingsFile.h"
 #include "kiosk/BrowserMode.h"
 
-#include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeProcess.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
-#include "tests/fakes/FakeSystemVersion.h"
 
 namespace tal {
 namespace {
@@ -80,49 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"563 bytes", Counting(563), Cleared(Extended(Counting(563)))},
         LayoutCase{"565 bytes keep their length", Counting(565), Cleared(Counting(565))},
         LayoutCase{"100,000 bytes", Counting(100000), Cleared(Counting(100000))}));
-
-struct TaskBarCase {
-    const char* name;
-    platform::WindowsVersion version;
-    // Windows beside the taskbar of process 7, and whether hiding the taskbar hides each.
-    std::vector<std::pair<fakes::FakeWindow, bool>> others;
-};
-
-class HideTaskBarTest : public testing::TestWithParam<TaskBarCase> {};
-
-TEST_P(HideTaskBarTest, HidesTheStartButtonWithItOnlyOnWindows7) {
-    fakes::CallLog log;
-    fakes::FakeDesktop desktop{log};
-    fakes::FakeSystemVersion system;
-    system.version = GetParam().version;
-    const platform::WindowHandle taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
-    std::vector<platform::WindowHandle> others;
-    for (const auto& [window, hidden] : GetParam().others) {
-        others.push_back(desktop.addWindow(window));
-    }
-    HideTaskBar(desktop, system);
-    EXPECT_FALSE(desktop.isWindowVisible(taskBar)) << GetParam().name;
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        EXPECT_EQ(desktop.isWindowVisible(others[i]), !GetParam().others[i].second)
-            << GetParam().name << ": " << GetParam().others[i].first.className << " of process "
-            << GetParam().others[i].first.processId;
-    }
-}
-
-const fakes::FakeWindow startButton{0, "スタート", "Button", true, 7};
-
-INSTANTIATE_TEST_SUITE_P(
-    Systems, HideTaskBarTest,
-    testing::Values(TaskBarCase{"Windows 7", {6, 1}, {{startButton, true}}},
-                    TaskBarCase{"Windows 7, another program's button first",
-                                {6, 1},
-                                {{{0, "Start", "Button", true, 9}, false}, {startButton, true}}},
-                    TaskBarCase{"Windows 7, the shell's other windows",
-                                {6, 1},
-                                {{{0, "", "Buttons", true, 7}, false},
-                                 {{0, "", "Static", true, 7}, false}}},
-                    TaskBarCase{"Windows 8", {6, 2}, {{startButton, false}}},
-                    TaskBarCase{"Windows 10", {10, 0}, {{startButton, false}}}));
 
 TEST(HideBrowserToolbarCallsTest, ReadsClosesThenCreatesAndWrites) {
     fakes::CallLog log;

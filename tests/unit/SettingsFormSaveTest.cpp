@@ -12,10 +12,8 @@ namespace {
 
 const std::string startPageMissing = "スタートページのURLを入力してください。";
 const std::string timeWrong = "電源終了時刻が間違っています。";
-const std::string unsavablePage =
-    "スタートページには設定ファイルに保存できない文字が含まれています。";
-const std::string unsavableTime =
-    "電源切断時刻には設定ファイルに保存できない文字が含まれています。";
+const std::string pageChars = "スタートページには設定ファイルに保存できない文字が含まれています。";
+const std::string timeChars = "電源切断時刻には設定ファイルに保存できない文字が含まれています。";
 
 // Entries of the three text controls (nothing: a character that the code page lacks); the boxes
 // stay as the test's file loads them.
@@ -67,20 +65,17 @@ TEST_P(RefusedEntryTest, ReportsTheFaultFocusesItsControlAndLeavesTheFileAsItWas
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedEntryTest,
-    testing::Values(
-        RefusedCase{{"", "07", "30"}, startPageMissing, TextControl::startPage},
-        RefusedCase{{"", "24", "xx"}, startPageMissing, TextControl::startPage},
-        RefusedCase{{"http://a/", "24", "00"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "-1", "00"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "ab", "00"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "7", ""}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "7", "60"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "23.5", "0"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour},
-        RefusedCase{{std::nullopt, "07", "30"}, unsavablePage, TextControl::startPage},
-        RefusedCase{{"http://a/", std::nullopt, "30"}, unsavableTime, TextControl::shutdownHour},
-        RefusedCase{
-            {"http://a/", "07", std::nullopt}, unsavableTime, TextControl::shutdownMinute}));
+    testing::Values(RefusedCase{{"", "07", "30"}, startPageMissing, TextControl::startPage},
+                    RefusedCase{{"", "24", "xx"}, startPageMissing, TextControl::startPage},
+                    RefusedCase{{"http://a/", "24", "00"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "-1", "00"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "ab", "00"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "7", ""}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "7", "60"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "23.5", "0"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{std::nullopt, "7", "0"}, pageChars, TextControl::startPage},
+                    RefusedCase{{"a/", std::nullopt, "0"}, timeChars, TextControl::shutdownHour}));
 
 struct TimeCase {
     std::string hour;
@@ -96,8 +91,7 @@ TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
 
     EXPECT_TRUE(messageBoxes.shown.empty());
     EXPECT_EQ(stored("TimeToShutdown"), GetParam().stored);
-    EXPECT_EQ(view.texts[TextControl::shutdownHour].value_or("?") + ":" +
-                  view.texts[TextControl::shutdownMinute].value_or("?"),
+    EXPECT_EQ(*view.text(TextControl::shutdownHour) + ":" + *view.text(TextControl::shutdownMinute),
               GetParam().stored);
     EXPECT_EQ(stored("StartPage"), "http://new.example/");
     EXPECT_TRUE(view.closed);
