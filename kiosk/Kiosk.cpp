@@ -71,10 +71,10 @@ void Kiosk::start() {
 
 void Kiosk::applyLockdown(const SettingsFile& settings) {
     if (FlagIs(settings.ReadSetting(settings::TaskBarHide), flagOn)) {
-        HideTaskBar(ports_.desktop);
+        HideTaskBar(ports_.desktop, ports_.system);
     }
     if (FlagIs(settings.ReadSetting(settings::TaskBar), flagOff)) {
-        HideTaskBar(ports_.desktop);
+        HideTaskBar(ports_.desktop, ports_.system);
     }
     if (FlagIs(settings.ReadSetting(settings::ContextMenu), flagOff)) {
         DisableBrowserContextMenu(ports_.registry);

@@ -24,6 +24,7 @@
 #include "platform/ScreenSaver.h"
 #include "platform/SessionSnapshot.h"
 #include "platform/SystemShutdown.h"
+#include "platform/SystemVersion.h"
 #include "platform/UserInput.h"
 
 namespace tal {
@@ -45,6 +46,7 @@ struct KioskPorts {
     platform::UserInput& input;
     platform::AnsiText& ansiText;
     EventLog& log;
+    platform::SystemVersion& system;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };

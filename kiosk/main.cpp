@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,7 @@
 #include "win32/Win32SessionSnapshot.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32SystemVersion.h"
 #include "win32/Win32UserInput.h"
 
 namespace {
@@ -64,7 +66,7 @@ public:
           window_(instance),
           kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_,
-                                 ansiText_, log_, &sessionSnapshot_},
+                                 ansiText_, log_, system_, &sessionSnapshot_},
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
@@ -128,6 +130,9 @@ public:
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }
+        if (const std::exception_ptr failure = window_.failure()) {
+            std::rethrow_exception(failure);
+        }
         return static_cast<int>(message.wParam);
     }
 
@@ -159,6 +164,7 @@ private:
     tal::win32::Win32SessionSnapshot sessionSnapshot_;
     tal::win32::Win32AccessibilityFeatures accessibility_;
     tal::win32::Win32AnsiText ansiText_;
+    tal::win32::Win32SystemVersion system_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;

@@ -57,6 +57,8 @@ MainWindow::~MainWindow() {
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     browser_.guard().onRefusedPage = nullptr;
+    // The kiosk owns the rules; the control may still ask the guard while it closes.
+    browser_.guard().setRules(nullptr);
     idleWarning_.reset();
     destroy();
 }
@@ -165,8 +167,11 @@ void MainWindow::replaceBrowser() {
     try {
         browser_.create(handle());
     } catch (...) {
-        // A kiosk without a browser is of no use: it ends, and the watchdog starts a new one.
-        destroy();
+        // A kiosk without a browser is of no use: it ends with this failure, and the watchdog
+        // starts a new one. The window goes once the handler that asked for the reset has
+        // returned: the return button's window, whose click that may be, goes with it.
+        failure_ = std::current_exception();
+        ::PostMessageW(handle(), WM_CLOSE, 0, 0);
         throw;
     }
     browser_.setRect(pixels(browserRect_));

@@ -1,5 +1,6 @@
 // Checking and saving the dialog's entries.
 #include <array>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,12 +12,15 @@ namespace {
 
 const std::string startPageMissing = "スタートページのURLを入力してください。";
 const std::string timeWrong = "電源終了時刻が間違っています。";
+const std::string pageChars = "スタートページには設定ファイルに保存できない文字が含まれています。";
+const std::string timeChars = "電源切断時刻には設定ファイルに保存できない文字が含まれています。";
 
-// Entries of the three text controls; the boxes stay as the test's file loads them.
+// Entries of the three text controls (nothing: a character that the code page lacks); the boxes
+// stay as the test's file loads them.
 struct Entries {
-    std::string startPage;
-    std::string hour;
-    std::string minute;
+    std::optional<std::string> startPage;
+    std::optional<std::string> hour;
+    std::optional<std::string> minute;
 };
 
 template <typename Base = testing::Test>
@@ -69,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{{"http://a/", "7", ""}, timeWrong, TextControl::shutdownHour},
                     RefusedCase{{"http://a/", "7", "60"}, timeWrong, TextControl::shutdownHour},
                     RefusedCase{{"http://a/", "23.5", "0"}, timeWrong, TextControl::shutdownHour},
-                    RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour}));
+                    RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{std::nullopt, "7", "0"}, pageChars, TextControl::startPage},
+                    RefusedCase{{"a/", std::nullopt, "0"}, timeChars, TextControl::shutdownHour}));
 
 struct TimeCase {
     std::string hour;
@@ -85,7 +91,7 @@ TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
 
     EXPECT_TRUE(messageBoxes.shown.empty());
     EXPECT_EQ(stored("TimeToShutdown"), GetParam().stored);
-    EXPECT_EQ(view.texts[TextControl::shutdownHour] + ":" + view.texts[TextControl::shutdownMinute],
+    EXPECT_EQ(*view.text(TextControl::shutdownHour) + ":" + *view.text(TextControl::shutdownMinute),
               GetParam().stored);
     EXPECT_EQ(stored("StartPage"), "http://new.example/");
     EXPECT_TRUE(view.closed);
