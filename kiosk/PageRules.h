@@ -25,6 +25,8 @@ public:
     // Browser shortcuts that open windows, dialogs, files, print or leave full screen.
     bool blocksShortcut(const KeyStroke& stroke) const;
     bool showsContextMenu() const { return contextMenu_; }
+    bool allowsPrinting() const { return printing_; }
+    bool opensNewWindowsInPlace() const { return newWindowsInPlace_; }
 
 private:
     NavigationPolicy navigation_;
