@@ -12,8 +12,12 @@
 #include "common/ExitCodes.h"
 #include "kiosk/BrowserMode.h"
 #include "kiosk/Kiosk.h"
+#include "kiosk/PagePrompts.h"
+#include "kiosk/ProcessWindowGuard.h"
+#include "kiosk/RefusalLog.h"
 #include "kiosk/ReturnButton.h"
 #include "kiosk/ui/BrowserFeatures.h"
+#include "kiosk/ui/DialogHooks.h"
 #include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
@@ -64,7 +68,15 @@ public:
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_, log_},
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
-        window_.onTimer = [this] { kiosk_.tick(); };
+        if (!dialogHooks_.installed()) {
+            log_.write("dialog-guard-failed");
+        }
+        window_.browser().prompts().setAnswers(&prompts_);
+        window_.onBrowserIdle = [this] { kiosk_.onBrowserIdle(); };
+        window_.onTimer = [this] {
+            kiosk_.tick();
+            refusals_.flush();
+        };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
         window_.onShowReturnButton = [this] { showReturnButton(); };
@@ -89,6 +101,7 @@ public:
             return tal::exit_code::kioskRefused;
         }
         window_.applyPageRules(kiosk_.pageRules());
+        prompts_.setRules(kiosk_.pageRules());
         if (kiosk_.locksSystemKeys()) {
             keyLock_.emplace();
             if (!keyLock_->installed()) {
@@ -154,6 +167,11 @@ private:
     tal::win32::Win32SystemMenu menu_;
     tal::win32::Win32InternetSession session_;
     tal::win32::Win32UserInput input_;
+    // Before the first window: every window of the process passes the guard.
+    tal::RefusalLog refusals_{log_, clock_};
+    tal::ProcessWindowGuard windowGuard_{refusals_};
+    tal::kiosk_ui::DialogHooks dialogHooks_{windowGuard_};
+    tal::PagePrompts prompts_{refusals_};
     bool modernRendering_;
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "win32/Dpi.h"
+#include "win32/OwnDialogScope.h"
 #include "win32/TextConversion.h"
 
 namespace tal::kiosk_ui {
@@ -12,6 +13,10 @@ namespace {
 constexpr UINT_PTR timerId = 1;
 // Posted to itself by navigateLater.
 constexpr UINT navigateLaterMessage = WM_APP + 1;
+// Posted to itself when a page is to be printed, and when the browser control leaves a modal
+// call: both are handled outside the control's calls.
+constexpr UINT printLaterMessage = WM_APP + 2;
+constexpr UINT browserIdleMessage = WM_APP + 3;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -43,6 +48,17 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
             "メインウィンドウを作成できませんでした。"},
            instance);
     browser_.create(handle());
+    // One print at a time, however often a page asks meanwhile.
+    browser_.prompts().onPrint = [this] {
+        if (!printPending_) {
+            printPending_ = ::PostMessageW(handle(), printLaterMessage, 0, 0) != FALSE;
+        }
+    };
+    browser_.onModalEnd = [this] {
+        if (waitingForIdleBrowser_) {
+            ::PostMessageW(handle(), browserIdleMessage, 0, 0);
+        }
+    };
 }
 
 MainWindow::~MainWindow() {
@@ -52,6 +68,7 @@ MainWindow::~MainWindow() {
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
     onBrowserReplaced = nullptr;
+    onBrowserIdle = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     idleWarning_.reset();
@@ -181,6 +198,15 @@ void MainWindow::hideIdleWarning() {
     }
 }
 
+bool MainWindow::browserIsModal() {
+    return browser_.isModal();
+}
+
+void MainWindow::leaveBrowserModal() {
+    waitingForIdleBrowser_ = true;
+    win32::OwnDialogScope::closeAll();
+}
+
 void MainWindow::showReturnButton() {
     if (onShowReturnButton) {
         onShowReturnButton();
@@ -197,6 +223,18 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case navigateLaterMessage:
             if (!pendingNavigation_.empty()) {
                 browser_.navigate(std::exchange(pendingNavigation_, std::wstring()));
+            }
+            return 0;
+        case printLaterMessage:
+            printPending_ = false;
+            browser_.printSilently();
+            return 0;
+        case browserIdleMessage:
+            if (waitingForIdleBrowser_ && !browser_.isModal()) {
+                waitingForIdleBrowser_ = false;
+                if (onBrowserIdle) {
+                    onBrowserIdle();
+                }
             }
             return 0;
         case WM_SETFOCUS:

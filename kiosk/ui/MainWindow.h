@@ -46,6 +46,8 @@ public:
     std::function<void()> onContinueSession;
     // A fresh browser control stands in the window.
     std::function<void()> onBrowserReplaced;
+    // The browser control has left a modal call that leaveBrowserModal waited for.
+    std::function<void()> onBrowserIdle;
 
     void close() override;
     float screenWidth() override;
@@ -59,6 +61,8 @@ public:
     void replaceBrowser() override;
     void showIdleWarning(std::uint32_t secondsLeft) override;
     void hideIdleWarning() override;
+    bool browserIsModal() override;
+    void leaveBrowserModal() override;
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -78,6 +82,8 @@ private:
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
     std::wstring pendingNavigation_;
+    bool waitingForIdleBrowser_ = false;
+    bool printPending_ = false;
     TwipsRect form_;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;

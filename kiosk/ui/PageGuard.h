@@ -39,6 +39,8 @@ public:
     void setTopFrame(IUnknown* control) { topFrame_ = control; }
     // Runs with the address of a new window that the kiosk's own control should show instead.
     std::function<void(const std::wstring& address)> onNewWindow;
+    // Runs when the control asks to hold (false) or let go (true) the host's modeless windows.
+    std::function<void(bool enable)> onEnableModeless;
 
     // IUnknown, delegated to the host.
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
