@@ -79,6 +79,8 @@ public:
     ResetReport reset(ResetTrigger trigger);
     // The visitor answered the inactivity warning.
     void continueSession();
+    // The browser control is no longer modal: a reset held back for it runs now.
+    void onBrowserIdle();
 
     // Waits `milliseconds` while window messages go on being handled, or until one of them
     // closes the window or asks the program to quit.
@@ -106,6 +108,7 @@ private:
     IdleMonitor idle_;
     bool idleWarningShown_ = false;
     bool resetPending_ = false;
+    std::optional<ResetTrigger> heldReset_;
     bool inTick_ = false;
     bool closed_ = false;
     bool refused_ = false;

@@ -55,6 +55,8 @@ public:
     std::function<void()> onContinueSession;
     // A fresh browser control stands in the window.
     std::function<void()> onBrowserReplaced;
+    // The browser control has left a modal call that leaveBrowserModal waited for.
+    std::function<void()> onBrowserIdle;
 
     void close() override;
     void createBrowser(bool processFeatures) override;
@@ -69,6 +71,8 @@ public:
     void replaceBrowser() override;
     void showIdleWarning(std::uint32_t secondsLeft) override;
     void hideIdleWarning() override;
+    bool browserIsModal() override;
+    void leaveBrowserModal() override;
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -90,6 +94,8 @@ private:
     std::wstring pendingNavigation_;
     const PageRules* rules_ = nullptr;
     TwipsRect windowRect_;
+    bool waitingForIdleBrowser_ = false;
+    bool printPending_ = false;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;
