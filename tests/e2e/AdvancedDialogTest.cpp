@@ -8,8 +8,8 @@
 
 #include "settings_tool/ui/AdvancedControlIds.h"
 #include "settings_tool/ui/ControlIds.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/SettingsToolDriver.h"
 #include "win32/TextConversion.h"
 
 namespace tal {

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "kiosk/ui/IdleWarningWindow.h"
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/ProgramUnderTest.h"
 #include "tests/support/WindowHost.h"
 
@@ -38,15 +38,9 @@ void MoveMouse() {
 
 // The kiosk's warning window while it is shown.
 HWND ShownWarning(DWORD processId) {
-    for (HWND window = nullptr;
-         (window = ::FindWindowExW(nullptr, window, L"TAL.IdleWarning", nullptr)) != nullptr;) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && ::IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
+    return test_support::FindProcessWindow(processId, [](HWND window) {
+        return ::IsWindowVisible(window) && test_support::ClassName(window) == "TAL.IdleWarning";
+    });
 }
 
 HWND WaitForWarning(test_support::KioskDriver& kiosk) {

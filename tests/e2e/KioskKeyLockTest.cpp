@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 
 namespace tal {
 namespace {

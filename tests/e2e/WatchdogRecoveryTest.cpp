@@ -43,10 +43,7 @@ int SecondOfDay(const std::string& line) {
 
 class WatchdogRecoveryTest : public testing::Test {
 protected:
-    // Wine's desktop process, which owns the taskbar, runs only while some program has a window.
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
-    void TearDown() override { ::DestroyWindow(keeper); }
+    test_support::DesktopKeeper keeper;
 };
 
 // More than five starts within a minute would make the watchdog back off, so the kills come a

@@ -126,25 +126,20 @@ TEST(WindowProbeTest, AnswersForALiveWindowOfAnotherProcessAndNotForAGoneOne) {
                                           SMTO_ABORTIFHUNG, 5000));
 }
 
-HWND FindOwnWindow(const std::wstring& title) {
-    for (HWND window = nullptr;
-         (window = ::FindWindowExW(nullptr, window, nullptr, title.c_str())) != nullptr;) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == ::GetCurrentProcessId()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 TEST(BackgroundNoticesTest, TheBoxStaysOpenWhileTheCallerGoesOnAndClosesWithItsOwner) {
     HWND box = nullptr;
     {
         win32::BackgroundNotices notices;
         notices.show("TAL.exe を起動できません。", "エラー");
         ASSERT_TRUE(test_support::WaitFor(
-            [&] { return (box = FindOwnWindow(L"エラー")) != nullptr && ::IsWindowVisible(box); },
+            [&] {
+                return (box = test_support::FindProcessWindow(::GetCurrentProcessId(),
+                                                              [](HWND window) {
+                                                                  return test_support::HasTitle(
+                                                                      window, "エラー");
+                                                              })) != nullptr &&
+                       ::IsWindowVisible(box);
+            },
             20s));
         bool hasText = false;
         for (HWND child = nullptr; (child = ::FindWindowExW(box, child, L"Static", nullptr));) {
