@@ -53,14 +53,14 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
     EXPECT_EQ(stored("TaskBar"), std::nullopt) << "the main dialog's keys are not written";
 }
 
-struct RefusedCase {
+struct RefusedNumberCase {
     AdvancedText control;
     const char* text;
     const char* message;
 };
 
 class RefusedNumberTest : public AdvancedSettingsTest,
-                          public testing::WithParamInterface<RefusedCase> {};
+                          public testing::WithParamInterface<RefusedNumberCase> {};
 
 TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
     advanced.load();
@@ -82,16 +82,16 @@ constexpr const char* hangMessage =
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedNumberTest,
-    testing::Values(RefusedCase{AdvancedText::idleReset, "", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "abc", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "-5", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "86401", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
-                    RefusedCase{AdvancedText::idleWarning, "nan",
-                                "予告(秒)は 0 から 86400 までの数値で入力してください。"},
-                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage}));
+    testing::Values(RefusedNumberCase{AdvancedText::idleReset, "", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "abc", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "-5", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "86401", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "1e3", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleWarning, "nan",
+                                      "予告(秒)は 0 から 86400 までの数値で入力してください。"},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "9", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "30.5", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "3601", hangMessage}));
 
 TEST_F(AdvancedSettingsTest, AFailedWriteIsReportedWithThePathAndTheDialogStays) {
     advanced.load();
