@@ -70,9 +70,6 @@ public:
     // Once a second: the power-off time, the screen saver, a pending reset and inactivity.
     void tick();
     void onBrowserFocus();
-    // One reset at the next tick on which no screen saver runs.
-    void requestReset() { resetPending_ = true; }
-    void cancelReset() { resetPending_ = false; }
     // The one way back to the start for the next visitor, whatever asked for it: closes the
     // windows opened since start-up, forgets the visitor's session when so configured, and
     // shows the start page.

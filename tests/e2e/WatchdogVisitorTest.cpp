@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "common/ExitCodes.h"
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/DesktopWindows.h"
+#include "tests/support/KioskDriver.h"
+#include "tests/support/Screen.h"
 #include "tests/support/WatchdogDriver.h"
 #include "tests/support/WindowHost.h"
 #include "win32/CoverWindow.h"

@@ -65,14 +65,14 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
     EXPECT_EQ(stored("TaskBar"), std::nullopt) << "the main dialog's keys are not written";
 }
 
-struct RefusedCase {
+struct RefusedNumberCase {
     AdvancedText control;
     std::optional<std::string> text;  // nothing: a character that the code page lacks
     const char* message;
 };
 
 class RefusedNumberTest : public AdvancedSettingsTest,
-                          public testing::WithParamInterface<RefusedCase> {};
+                          public testing::WithParamInterface<RefusedNumberCase> {};
 
 TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
     advanced.load();
@@ -98,24 +98,24 @@ constexpr const char* sitesChars =
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedNumberTest,
-    testing::Values(RefusedCase{AdvancedText::idleReset, "", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "abc", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "-5", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "86401", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
-                    RefusedCase{AdvancedText::idleWarning, "nan",
-                                "予告(秒)は 0 から 86400 までの数値で入力してください。"},
-                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
-                    RefusedCase{
+    testing::Values(RefusedNumberCase{AdvancedText::idleReset, "", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "abc", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "-5", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "86401", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "1e3", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleWarning, "nan",
+                                      "予告(秒)は 0 から 86400 までの数値で入力してください。"},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "9", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "30.5", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedNumberCase{
                         AdvancedText::allowedSites,
                         "https://a.example/\r\nwww.city.example.jp/\r\nhttps//b.example/",
                         "許可するサイトの「utf8(www.city.example.jp/)」は、アドレスの先頭部分"
                         "(https://city.example.jp/lib/)かホスト名(*.example.jp)で入力して"
                         "ください。"},
-                    RefusedCase{AdvancedText::idleReset, std::nullopt, idleChars},
-                    RefusedCase{AdvancedText::allowedSites, std::nullopt, sitesChars}));
+                    RefusedNumberCase{AdvancedText::idleReset, std::nullopt, idleChars},
+                    RefusedNumberCase{AdvancedText::allowedSites, std::nullopt, sitesChars}));
 
 std::uint32_t KioskMilliseconds(std::string_view stored) {
     return SecondsSettingMilliseconds(stored).value_or(UINT32_MAX);

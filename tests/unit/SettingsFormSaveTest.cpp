@@ -77,13 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{{std::nullopt, "7", "0"}, pageChars, TextControl::startPage},
                     RefusedCase{{"a/", std::nullopt, "0"}, timeChars, TextControl::shutdownHour}));
 
-struct TimeCase {
+struct AcceptedTimeCase {
     std::string hour;
     std::string minute;
     std::string stored;
 };
 
-class AcceptedTimeTest : public SaveFixture<testing::TestWithParam<TimeCase>> {};
+class AcceptedTimeTest : public SaveFixture<testing::TestWithParam<AcceptedTimeCase>> {};
 
 TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
     enter({"http://new.example/", GetParam().hour, GetParam().minute});
@@ -98,10 +98,12 @@ TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, AcceptedTimeTest,
-                         testing::Values(TimeCase{"7", "5", "07:05"}, TimeCase{"23", "59", "23:59"},
-                                         TimeCase{"0", "0", "00:00"}, TimeCase{"7.5", "0", "08:00"},
-                                         TimeCase{" 9 ", "+05", "09:05"},
-                                         TimeCase{"07", "30", "07:30"}));
+                         testing::Values(AcceptedTimeCase{"7", "5", "07:05"},
+                                         AcceptedTimeCase{"23", "59", "23:59"},
+                                         AcceptedTimeCase{"0", "0", "00:00"},
+                                         AcceptedTimeCase{"7.5", "0", "08:00"},
+                                         AcceptedTimeCase{" 9 ", "+05", "09:05"},
+                                         AcceptedTimeCase{"07", "30", "07:30"}));
 
 using SaveTest = SaveFixture<>;
 

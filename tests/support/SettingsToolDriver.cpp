@@ -1,4 +1,4 @@
-#include "tests/e2e/SettingsToolDriver.h"
+#include "tests/support/SettingsToolDriver.h"
 
 #include <stdexcept>
 #include <vector>
@@ -9,12 +9,6 @@
 namespace tal::test_support {
 
 namespace {
-
-std::string ClassName(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return win32::WideToUtf8(name);
-}
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
@@ -44,29 +38,10 @@ HWND SettingsToolDriver::focus() const {
 }
 
 HWND SettingsToolDriver::waitForMessageBox() const {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{program_.processId(), nullptr};
-    WaitFor(
-        [&] {
-            ::EnumWindows(
-                [](HWND window, LPARAM parameter) -> BOOL {
-                    auto& s = *reinterpret_cast<Search*>(parameter);
-                    DWORD owner = 0;
-                    ::GetWindowThreadProcessId(window, &owner);
-                    if (owner == s.processId && ::IsWindowVisible(window) &&
-                        ClassName(window) == "#32770") {
-                        s.found = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
+    return WaitForProcessWindow(
+        program_.processId(),
+        [](HWND window) { return ::IsWindowVisible(window) && ClassName(window) == "#32770"; },
         programTimeout);
-    return search.found;
 }
 
 void SettingsToolDriver::pressOk(HWND box) const {
