@@ -71,16 +71,14 @@ class PageGuardTest : public testing::Test, protected test_support::KioskService
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
     void TearDown() override {
-        kiosk.reset();
-        window.reset();
+        closeKiosk();
         test_support::DeleteUserValue(test_support::policyKey, "NoBrowserContextMenu");
         ::OleUninitialize();
     }
 
     // A kiosk started as the program starts it, with these lines in its settings file.
     void start(const std::string& lines, const std::string& page = "about:blank") {
-        kiosk.reset();
-        window.reset();
+        closeKiosk();
         folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n" + lines);
         window.emplace(::GetModuleHandleW(nullptr));
         kiosk.emplace(platform(), *window);
@@ -88,6 +86,16 @@ protected:
         window->applyPageRules(kiosk->pageRules());
         window->browser().prompts().setAnswers(&prompts);
         prompts.setRules(kiosk->pageRules());
+    }
+
+    // The main window ends the thread's message loop as it goes; the next case's loops (a page's
+    // box) must not see that request.
+    void closeKiosk() {
+        kiosk.reset();
+        window.reset();
+        MSG quit{};
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
     }
 
     IWebBrowser2& control() { return *window->browser().control(); }
