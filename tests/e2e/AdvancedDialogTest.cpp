@@ -65,7 +65,7 @@ TEST(AdvancedDialogTest, ARefusedNumberKeepsTheFileAndSavingWritesTheFile) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(::GetWindow(box, GW_OWNER), dialog);
     EXPECT_EQ(test_support::WindowText(box), "エラー");
-    tool.pressOk(box);
+    ASSERT_TRUE(tool.pressOk(box));
     EXPECT_EQ(tool.program().settingsText(), advancedSettings);
     EXPECT_TRUE(::IsWindow(dialog));
 

@@ -37,6 +37,15 @@ HWND SettingsToolDriver::focus() const {
     return info.hwndFocus;
 }
 
+void SettingsToolDriver::clickIfInactive() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog_, nullptr), &info);
+    if (info.hwndActive == nullptr) {
+        ::SetForegroundWindow(::GetLastActivePopup(dialog_));
+    }
+}
+
 HWND SettingsToolDriver::waitForMessageBox() const {
     return WaitForProcessWindow(
         program_.processId(),
@@ -44,9 +53,11 @@ HWND SettingsToolDriver::waitForMessageBox() const {
         programTimeout);
 }
 
-void SettingsToolDriver::pressOk(HWND box) const {
-    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    WaitFor([&] { return !::IsWindow(box); }, programTimeout);
+bool SettingsToolDriver::pressOk(HWND box) const {
+    // What the button sends its box when clicked, without the click's focus and mouse capture.
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
+    return WaitFor([&] { return !::IsWindow(box); }, programTimeout);
 }
 
 bool SettingsToolDriver::waitForExit() const {
