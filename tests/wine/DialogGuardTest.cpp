@@ -44,7 +44,7 @@ TEST(DialogGuardTest, AFileDialogIsRefusedOnAnyThreadAndLogged) {
     const UINT_PTR rescue = ::SetTimer(nullptr, 0, 5000, &Rescue);
     for (const bool otherThread : {false, true}) {
         SCOPED_TRACE(otherThread ? "another thread" : "the kiosk's thread");
-        const std::size_t logged = services.folder.read("TAL.log").size();
+        const std::size_t logged = services.logText().size();
         std::atomic<bool> done = false;
         BOOL opened = TRUE;
         const auto open = [&] {
@@ -69,9 +69,8 @@ TEST(DialogGuardTest, AFileDialogIsRefusedOnAnyThreadAndLogged) {
         }
         EXPECT_FALSE(opened);
         EXPECT_FALSE(rescued) << "the test had to cancel the dialog";
-        EXPECT_NE(
-            services.folder.read("TAL.log").find("refused-window class=#32770 title=開く", logged),
-            std::string::npos);
+        EXPECT_NE(services.logText().find("refused-window class=#32770 title=開く", logged),
+                  std::string::npos);
     }
     ::KillTimer(nullptr, rescue);
 }

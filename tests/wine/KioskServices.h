@@ -65,6 +65,13 @@ struct KioskServices {
     EventLog log{logStorage, calendar, "TAL"};
     win32::Win32SystemVersion system;
 
+    // TAL.log as written so far. The log's lock is shared by every program of the session, so a
+    // line may have been kept back while another one wrote: it goes out first.
+    std::string logText() {
+        log.flush(5000);
+        return folder.read("TAL.log");
+    }
+
     KioskPorts platform() {
         return {profile,  registry,     desktop, clock, pump,     process, screenSaver,
                 shutdown, messageBoxes, session, input, ansiText, log,     system};

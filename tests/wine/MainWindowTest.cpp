@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, AFailingHandlerIsWrittenToTheLogAndTheWindowGoesOn) {
     };
     window.setTimerInterval(10);
     EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 2; }, 5s));
-    const std::string text = folder.read("TAL.log");
+    const std::string text = logText();
     EXPECT_NE(text.find(" TAL handler-failed class=TAL.Kiosk message=0x0113 what=\"tick failed\""),
               std::string::npos)
         << text;

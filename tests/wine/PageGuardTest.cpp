@@ -409,7 +409,7 @@ TEST_F(PageGuardTest, TheHostAnswersTheControlsDialogsSoThatNoneOpens) {
     }
     EXPECT_TRUE(scripts.vt == VT_BOOL && scripts.boolVal == VARIANT_TRUE) << "scripts go on";
     EXPECT_TRUE(owner == nullptr && user == nullptr && password == nullptr);
-    const std::string lines = folder.read("TAL.log");
+    const std::string lines = logText();
     EXPECT_NE(lines.find(" TAL certificate-refused problem=12045\r\n"), std::string::npos);
     EXPECT_NE(lines.find(" TAL credentials-refused\r\n"), std::string::npos);
 }
