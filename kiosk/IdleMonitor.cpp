@@ -10,11 +10,11 @@ namespace tal {
 
 namespace {
 
-// Milliseconds from `then` to `now` on the wrapping 32-bit tick. A time that lies ahead of now
-// (injected input can carry one) reads as now.
-std::uint32_t Since(std::uint32_t now, std::uint32_t then) {
-    const std::uint32_t elapsed = now - then;
-    return elapsed > 0x80000000U ? 0 : elapsed;
+// The last input's stamp, or now when it lies ahead of now (injected input can carry such a
+// stamp): from then on it ages like any other input.
+std::uint32_t NotAheadOfNow(const platform::InputTimes& times) {
+    // Unsigned: a stamp ahead of now lies more than half the tick's range behind it.
+    return times.now - times.lastInput > 0x80000000U ? times.now : times.lastInput;
 }
 
 }  // namespace
@@ -31,22 +31,19 @@ std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
 IdleMonitor::IdleMonitor(std::uint32_t resetAfter, std::uint32_t warning)
     : resetAfter_(resetAfter), warning_(std::min(warning, resetAfter)) {}
 
-IdleStep IdleMonitor::step(const platform::InputTimes& times) {
-    if (!enabled()) {
+IdleStep IdleMonitor::step(platform::UserInput& input) {
+    if (!enabled() || !baselineTaken_) {
         return {};
     }
-    if (!baselineTaken_) {
-        resetDone(times);
+    const platform::InputTimes times = input.inputTimes();
+    observe(times, input);
+    if (!visited_ && !continuedAt_) {
         return {};
     }
-    observe(times.lastInput);
-    const bool touched = personInput_ != lastInputAtReset_ || continuedAt_.has_value();
-    if (!touched) {
-        return {};
-    }
-    std::uint32_t idle = Since(times.now, personInput_);
+    // Unsigned differences stay right when the tick count wraps around.
+    std::uint32_t idle = times.now - personInput_;
     if (continuedAt_) {
-        idle = std::min(idle, Since(times.now, *continuedAt_));
+        idle = std::min(idle, times.now - *continuedAt_);
     }
     if (idle >= resetAfter_) {
         return {IdleStep::Kind::reset, 0};
@@ -58,30 +55,39 @@ IdleStep IdleMonitor::step(const platform::InputTimes& times) {
     return {};
 }
 
-void IdleMonitor::observe(std::uint32_t lastInput) {
-    if (lastInput == observedInput_) {
+void IdleMonitor::observe(const platform::InputTimes& times, platform::UserInput& input) {
+    if (times.lastInput == observedInput_) {
         return;
     }
-    observedInput_ = lastInput;
-    // Unsigned: input from before the change lies far beyond the span.
-    if (changed_ && lastInput - changeFrom_ <= changeTo_ - changeFrom_ + echoMilliseconds) {
+    observedInput_ = times.lastInput;
+    if (echoesChange(times.lastInput, input)) {
         return;
     }
-    personInput_ = lastInput;
+    personInput_ = NotAheadOfNow(times);
+    visited_ = true;
 }
 
-void IdleMonitor::resetDone(const platform::InputTimes& times) {
-    lastInputAtReset_ = times.lastInput;
-    observedInput_ = times.lastInput;
-    personInput_ = times.lastInput;
+bool IdleMonitor::echoesChange(std::uint32_t lastInput, platform::UserInput& input) const {
+    // Unsigned: input from before the change lies far beyond the span.
+    if (!change_ || lastInput - change_->from > change_->to - change_->from + echoMilliseconds) {
+        return false;
+    }
+    const platform::InputDevices now = input.inputDevices();
+    return change_->before.pointer && now.pointer == change_->before.pointer &&
+           now.held == change_->before.held && !now.pressedSinceLastReading;
+}
+
+void IdleMonitor::takeBaseline(const platform::InputTimes& times) {
     baselineTaken_ = true;
+    visited_ = false;
+    observedInput_ = times.lastInput;
+    personInput_ = NotAheadOfNow(times);
     continuedAt_.reset();
 }
 
-void IdleMonitor::windowsChanged(std::uint32_t from, std::uint32_t to) {
-    changeFrom_ = from;
-    changeTo_ = to;
-    changed_ = true;
+void IdleMonitor::windowsChanged(std::uint32_t from, std::uint32_t to,
+                                 const platform::InputDevices& before) {
+    change_ = Change{from, to, before};
 }
 
 void IdleMonitor::continueSession(const platform::InputTimes& times) {

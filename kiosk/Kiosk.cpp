@@ -196,22 +196,25 @@ void Kiosk::watchInactivity() {
     if (!idle_.enabled()) {
         return;
     }
-    const IdleStep step = idle_.step(ports_.input.inputTimes());
+    const IdleStep step = idle_.step(ports_.input);
     switch (step.kind) {
         case IdleStep::Kind::reset:
             reset(ResetTrigger::inactivity);
             break;
-        case IdleStep::Kind::warn: {
-            const std::uint32_t from = ports_.input.inputTimes().now;
-            view_.showIdleWarning(step.secondsLeft);
-            if (!idleWarningShown_) {
-                idleWarningShown_ = true;
-                idle_.windowsChanged(from, ports_.input.inputTimes().now);
+        case IdleStep::Kind::warn:
+            if (idleWarningShown_) {
+                view_.showIdleWarning(step.secondsLeft);
+            } else {
+                changeWindows([&] {
+                    view_.showIdleWarning(step.secondsLeft);
+                    idleWarningShown_ = true;
+                });
             }
             break;
-        }
         case IdleStep::Kind::none:
-            hideIdleWarning();
+            if (idleWarningShown_) {
+                changeWindows([this] { hideIdleWarning(); });
+            }
             break;
     }
 }
@@ -219,10 +222,26 @@ void Kiosk::watchInactivity() {
 void Kiosk::hideIdleWarning() {
     if (idleWarningShown_) {
         idleWarningShown_ = false;
-        const std::uint32_t from = ports_.input.inputTimes().now;
         view_.hideIdleWarning();
-        idle_.windowsChanged(from, ports_.input.inputTimes().now);
     }
+}
+
+void Kiosk::changeWindows(const std::function<void()>& change) {
+    if (!idle_.enabled()) {
+        change();
+        return;
+    }
+    const platform::InputDevices before = ports_.input.inputDevices();
+    const std::uint32_t from = ports_.input.inputTimes().now;
+    change();
+    idle_.windowsChanged(from, ports_.input.inputTimes().now, before);
+}
+
+void Kiosk::show() {
+    // Read before the window shows: input from then on is judged, the window's echo included.
+    const platform::InputTimes before = ports_.input.inputTimes();
+    changeWindows([this] { view_.show(); });
+    idle_.takeBaseline(before);
 }
 
 ResetReport Kiosk::reset(ResetTrigger trigger) {
@@ -242,27 +261,28 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     }
     heldReset_.reset();
     const std::uint32_t started = ports_.clock.tickCount();
-    const std::uint32_t changeFrom = ports_.input.inputTimes().now;
-    hideIdleWarning();
+    // Read before the change: input from then on is judged, the change's echo included.
+    const platform::InputTimes before = ports_.input.inputTimes();
     // At start-up the browser control is new and every window belongs to the snapshot.
     const bool atStart = trigger == ResetTrigger::startupWipe;
-    if (!atStart) {
-        report.windowsClosed = windowGuard_.closeForeignWindows();
-    }
-    if (clearSession_) {
-        // The old control goes first, so that none of its cache entries is still in use.
+    changeWindows([&] {
+        hideIdleWarning();
         if (!atStart) {
-            view_.replaceBrowser();
+            report.windowsClosed = windowGuard_.closeForeignWindows();
         }
-        const WipeResult wipe = WipeSession(ports_.session);
-        report.cacheEntriesDeleted = wipe.deleted;
-        report.cacheEntriesLeft = wipe.left;
-    }
-    view_.navigate(startPage_);
-    const platform::InputTimes done = ports_.input.inputTimes();
+        if (clearSession_) {
+            // The old control goes first, so that none of its cache entries is still in use.
+            if (!atStart) {
+                view_.replaceBrowser();
+            }
+            const WipeResult wipe = WipeSession(ports_.session);
+            report.cacheEntriesDeleted = wipe.deleted;
+            report.cacheEntriesLeft = wipe.left;
+        }
+        view_.navigate(startPage_);
+    });
     if (!atStart) {
-        idle_.resetDone(done);
-        idle_.windowsChanged(changeFrom, done.now);
+        idle_.takeBaseline(before);
     }
     report.milliseconds = ports_.clock.tickCount() - started;
     ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
@@ -275,7 +295,7 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
 
 void Kiosk::continueSession() {
     idle_.continueSession(ports_.input.inputTimes());
-    hideIdleWarning();
+    changeWindows([this] { hideIdleWarning(); });
 }
 
 void Kiosk::onBrowserIdle() {

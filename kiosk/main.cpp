@@ -119,7 +119,7 @@ public:
             hotkeys_.emplace(accessibility_, log_);
             hotkeys_->switchOff();
         }
-        window_.show();
+        kiosk_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
         // full-screen window that reaches the screen after it, although it is above it in the
         // z-order; shown again once the start-up's messages are handled, it is drawn on top.
@@ -129,7 +129,7 @@ public:
             if (!buttonShownAgain && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
                 buttonShownAgain = true;
                 if (buttonWindow_) {
-                    buttonWindow_->showAgain();
+                    kiosk_.changeWindows([this] { buttonWindow_->showAgain(); });
                 }
             }
             if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
