@@ -17,6 +17,12 @@ std::uint32_t NotAheadOfNow(const platform::InputTimes& times) {
     return times.now - times.lastInput > 0x80000000U ? times.now : times.lastInput;
 }
 
+// Whether the pointer has stayed where it was and no key or button went down or up since `before`.
+bool Rested(const platform::InputDevices& before, const platform::InputDevices& now) {
+    return before.pointer && now.pointer == before.pointer && now.held == before.held &&
+           !now.pressedSinceLastReading;
+}
+
 }  // namespace
 
 std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
@@ -67,14 +73,14 @@ void IdleMonitor::observe(const platform::InputTimes& times, platform::UserInput
     visited_ = true;
 }
 
+bool IdleMonitor::inEchoSpan(std::uint32_t time) const {
+    // Unsigned: a time before the change lies far beyond the span.
+    return change_ && time - change_->from <= change_->to - change_->from + echoMilliseconds;
+}
+
 bool IdleMonitor::echoesChange(std::uint32_t lastInput, platform::UserInput& input) const {
-    // Unsigned: input from before the change lies far beyond the span.
-    if (!change_ || lastInput - change_->from > change_->to - change_->from + echoMilliseconds) {
-        return false;
-    }
-    const platform::InputDevices now = input.inputDevices();
-    return change_->before.pointer && now.pointer == change_->before.pointer &&
-           now.held == change_->before.held && !now.pressedSinceLastReading;
+    return inEchoSpan(lastInput) && !change_->touched &&
+           Rested(change_->before, input.inputDevices());
 }
 
 void IdleMonitor::takeBaseline(const platform::InputTimes& times) {
@@ -87,6 +93,13 @@ void IdleMonitor::takeBaseline(const platform::InputTimes& times) {
 
 void IdleMonitor::windowsChanged(std::uint32_t from, std::uint32_t to,
                                  const platform::InputDevices& before) {
+    // A change while the last may still echo extends it: the echo of the first may come after the
+    // second began, and the devices are judged against how they were before the first.
+    if (inEchoSpan(from)) {
+        change_->to = to;
+        change_->touched = change_->touched || !Rested(change_->before, before);
+        return;
+    }
     change_ = Change{from, to, before};
 }
 

@@ -52,10 +52,13 @@ private:
         std::uint32_t from = 0;
         std::uint32_t to = 0;
         platform::InputDevices before;
+        // A person's input came between changes merged into this one.
+        bool touched = false;
     };
 
     // Takes new input as a person's unless it echoes the kiosk's own change.
     void observe(const platform::InputTimes& times, platform::UserInput& input);
+    bool inEchoSpan(std::uint32_t time) const;
     bool echoesChange(std::uint32_t lastInput, platform::UserInput& input) const;
 
     std::uint32_t resetAfter_;

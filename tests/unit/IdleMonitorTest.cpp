@@ -159,5 +159,19 @@ INSTANTIATE_TEST_SUITE_P(
                     EchoCase{"after the echo span", 10010 + 501, resting, true},
                     EchoCase{"before the change", 9999, resting, true}));
 
+// The main window shows, and the button window is shown again once the start-up's messages are
+// handled, before the main window's echo arrives.
+TEST(IdleMonitorTest, AChangeWhileTheLastMayStillEchoExtendsIt) {
+    for (const bool tappedBetween : {false, true}) {
+        IdleMonitor monitor(resetAfter, warning);
+        monitor.takeBaseline({1000, 1000});
+        monitor.windowsChanged(10000, 10010, resting);
+        monitor.windowsChanged(10300, 10310, tappedBetween ? Tapped() : resting);
+        EXPECT_EQ(Step(monitor, {10200 + resetAfter, 10200}),
+                  (tappedBetween ? IdleStep{Kind::reset, 0} : IdleStep{}))
+            << tappedBetween;
+    }
+}
+
 }  // namespace
 }  // namespace tal
