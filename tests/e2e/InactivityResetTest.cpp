@@ -22,16 +22,14 @@ using namespace std::chrono_literals;
 
 constexpr char inactivityReset[] = " reset trigger=inactivity ";
 
-// A visitor's mouse, moved from where it rested to a point a few pixels away at the middle of the
-// screen, where the warning appears: the kiosk takes input that leaves the pointer where it was for
-// the system's echo of its own windows. Under Wine, GetCursorPos reports the X server's pointer,
-// which SendInput does not move and SetCursorPos does; SendInput stamps the input.
+// A visitor's mouse, moved by a few pixels: the kiosk takes input that leaves the pointer where it
+// was for the system's echo of its own windows.
 void MoveMouse() {
-    static int step = 10;
+    static LONG step = 10;
     step = -step;
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2 + step, ::GetSystemMetrics(SM_CYSCREEN) / 2);
     INPUT input{};
     input.type = INPUT_MOUSE;
+    input.mi.dx = step;
     input.mi.dwFlags = MOUSEEVENTF_MOVE;
     ::SendInput(1, &input, sizeof input);
 }
@@ -60,6 +58,8 @@ bool HasInactivityReset(const test_support::KioskDriver& kiosk) {
 TEST(InactivityResetTest, AMoveAsTheWarningAppearsPutsTheResetOffThenTheKioskResets) {
     const std::string settings =
         "[CONFIG]\r\nStartPage=about:blank\r\nIdleReset=6\r\nIdleWarning=3\r\n";
+    // At rest where the windows appear, for the system to answer their appearing with input.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2);
     test_support::KioskDriver kiosk(&settings);
     ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
     const test_support::TemporaryFolder folder;
