@@ -8,9 +8,9 @@
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "kiosk/BrowserMode.h"
+#include "kiosk/ClockMinute.h"
 #include "kiosk/Lockdown.h"
 #include "kiosk/PowerOff.h"
-#include "kiosk/PowerOffTime.h"
 #include "kiosk/SessionWipe.h"
 #include "kiosk/StartDelay.h"
 
@@ -169,7 +169,7 @@ void Kiosk::tick() {
         ~TickEnd() { inTick = false; }
     } tickEnd{inTick_};
 
-    if (IsPowerOffTime(ports_.clock.localTime(), powerOffTime_)) {
+    if (IsClockMinute(ports_.clock.localTime(), powerOffTime_)) {
         powerOff();
     }
     if (ports_.screenSaver.isRunning()) {
