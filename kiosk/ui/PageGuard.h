@@ -43,6 +43,9 @@ public:
     // Runs inside the control's call when the page ended up at an address the rules refuse.
     std::function<void()> onRefusedPage;
 
+    // Runs when the control asks to hold (false) or let go (true) the host's modeless windows.
+    std::function<void(bool enable)> onEnableModeless;
+
     // IUnknown, delegated to the host.
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override;
