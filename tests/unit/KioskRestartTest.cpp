@@ -58,8 +58,6 @@ TEST_P(RestartMomentTest, IsDueAtTheTickThatTheTimeAndTheQuietMinuteAllow) {
 INSTANTIATE_TEST_SUITE_P(
     Moments, RestartMomentTest,
     testing::Values(
-        MomentCase{"NeverWhenEmpty", "", {}, 0, {}},
-        MomentCase{"NeverWithAValueThatTimeToShutdownRefuses", "3:00", {}, 0, {}},
         MomentCase{"AtTheMinuteWhenNobodyTouchedItForAMinute", "03:00", {}, 0, {120, 120 + day}},
         MomentCase{"ATouchBeforeTheMinuteCountsFromItsTime", "03:00", {90}, 0, {150, 120 + day}},
         MomentCase{
