@@ -80,6 +80,9 @@ inline constexpr Setting TimeToShutdown{.key = "TimeToShutdown",
                                         .kioskDefault = "",
                                         .settingsToolDefault = "18:00",
                                         .label = "電源切断時刻"};
+// "HH:MM" like TimeToShutdown: the kiosk's fresh start of the day as a new process.
+inline constexpr Setting RestartTime{
+    .key = "RestartTime", .kioskDefault = "", .label = "再起動時刻(HH:MM)"};
 inline constexpr Setting WaitToStart{
     .key = "WaitToStart", .kioskDefault = "0", .kind = SettingKind::seconds, .range = {0, day}};
 inline constexpr Setting TaskBar{.key = "TaskBar",
@@ -162,9 +165,9 @@ inline constexpr Setting HangSeconds{.key = "HangSeconds",
                                      .range = {10, 3600, true}};
 
 inline constexpr std::array all{
-    StartPage,  TimeToShutdown, WaitToStart, TaskBar,      TaskBarHide, ContextMenu, ToolBar,
-    InitButton, InitButtonX,    InitButtonY, ClearSession, IdleReset,   IdleWarning, BrowserMode,
-    NewWindows, AllowedSites,   Printing,    KeyLock,      TaskManager, HangSeconds};
+    StartPage,   TimeToShutdown, RestartTime,  WaitToStart, TaskBar,      TaskBarHide, ContextMenu,
+    ToolBar,     InitButton,     InitButtonX,  InitButtonY, ClearSession, IdleReset,   IdleWarning,
+    BrowserMode, NewWindows,     AllowedSites, Printing,    KeyLock,      TaskManager, HangSeconds};
 }  // namespace settings
 
 // The default of a key of seconds as a number; the key's default is whole digits.

@@ -5,6 +5,7 @@
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
+#include "kiosk/TickSince.h"
 
 namespace tal {
 
@@ -13,8 +14,7 @@ namespace {
 // The last input's stamp, or now when it lies ahead of now (injected input can carry such a
 // stamp): from then on it ages like any other input.
 std::uint32_t NotAheadOfNow(const platform::InputTimes& times) {
-    // Unsigned: a stamp ahead of now lies more than half the tick's range behind it.
-    return times.now - times.lastInput > 0x80000000U ? times.now : times.lastInput;
+    return times.now - MillisecondsSince(times.now, times.lastInput);
 }
 
 // Whether the pointer has stayed where it was and no key or button went down or up since `before`.
@@ -46,10 +46,9 @@ IdleStep IdleMonitor::step(platform::UserInput& input) {
     if (!visited_ && !continuedAt_) {
         return {};
     }
-    // Unsigned differences stay right when the tick count wraps around.
-    std::uint32_t idle = times.now - personInput_;
+    std::uint32_t idle = MillisecondsSince(times.now, personInput_);
     if (continuedAt_) {
-        idle = std::min(idle, times.now - *continuedAt_);
+        idle = std::min(idle, MillisecondsSince(times.now, *continuedAt_));
     }
     if (idle >= resetAfter_) {
         return {IdleStep::Kind::reset, 0};
