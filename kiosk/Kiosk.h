@@ -9,6 +9,7 @@
 #include "common/EventLog.h"
 #include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
+#include "kiosk/OfflineRetry.h"
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/WindowGuard.h"
@@ -68,6 +69,12 @@ public:
     // Once a second: the power-off time, the screen saver, a pending reset and inactivity.
     void tick();
     void onBrowserFocus();
+    // A navigation of the page itself failed: its address (UTF-8) and NavigateError's status. True
+    // when the kiosk covers the page with its offline notice, so that the control's error page is
+    // not wanted.
+    bool onNavigationFailed(const std::string& address, std::uint32_t status);
+    // A navigation of the page itself completed.
+    void onNavigationCompleted();
     // One reset at the next tick on which no screen saver runs.
     void requestReset() { resetPending_ = true; }
     void cancelReset() { resetPending_ = false; }
@@ -94,6 +101,9 @@ private:
     void coverScreen();
     void watchInactivity();
     void hideIdleWarning();
+    void retryOffline();
+    // Shows, updates or hides the offline notice as the outage stands.
+    void showOfflineState();
 
     KioskPorts ports_;
     KioskView& view_;
@@ -103,6 +113,8 @@ private:
     bool clearSession_ = false;
     IdleMonitor idle_;
     bool idleWarningShown_ = false;
+    OfflineRetry offline_;
+    bool offlineNoticeShown_ = false;
     bool resetPending_ = false;
     bool inTick_ = false;
     bool closed_ = false;

@@ -45,6 +45,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
             true,
             "メインウィンドウを作成できませんでした。"},
            instance);
+    browser_.guard().onPageFailed = [this](const std::wstring& address, std::uint32_t status) {
+        return onPageFailed && onPageFailed(win32::WideToUtf8(address), status);
+    };
+    browser_.guard().onPageCompleted = [this] {
+        if (onPageCompleted) {
+            onPageCompleted();
+        }
+    };
 }
 
 MainWindow::~MainWindow() {
@@ -53,11 +61,16 @@ MainWindow::~MainWindow() {
     onClosed = nullptr;
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
-    onBrowserReplaced = nullptr;
+    onChildWindowShown = nullptr;
+    onPageFailed = nullptr;
+    onPageCompleted = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     browser_.guard().onRefusedPage = nullptr;
+    browser_.guard().onPageFailed = nullptr;
+    browser_.guard().onPageCompleted = nullptr;
     idleWarning_.reset();
+    offlineNotice_.reset();
     destroy();
 }
 
@@ -109,10 +122,17 @@ void MainWindow::setWindowGeometry(Geometry property, float twips) {
 void MainWindow::setBrowserGeometry(Geometry property, float twips) {
     browserRect_.set(property, twips);
     browser_.setRect(pixels(browserRect_));
+    if (offlineNotice_) {
+        offlineNotice_->place(pixels(browserRect_));
+    }
 }
 
 void MainWindow::navigate(const std::string& url) {
     browser_.navigate(win32::AnsiToWide(url));
+}
+
+void MainWindow::retryNavigation(const std::string& address) {
+    browser_.navigate(win32::Utf8ToWide(address));
 }
 
 void MainWindow::setTimerInterval(std::uint32_t milliseconds) {
@@ -170,8 +190,11 @@ void MainWindow::replaceBrowser() {
         throw;
     }
     browser_.setRect(pixels(browserRect_));
-    if (onBrowserReplaced) {
-        onBrowserReplaced();
+    if (offlineNotice_ && offlineNotice_->shown()) {
+        offlineNotice_->raise();
+    }
+    if (onChildWindowShown) {
+        onChildWindowShown();
     }
 }
 
@@ -193,6 +216,27 @@ void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {
 void MainWindow::hideIdleWarning() {
     if (idleWarning_) {
         idleWarning_->hide();
+    }
+}
+
+void MainWindow::showOfflineNotice(std::uint32_t secondsLeft) {
+    if (!offlineNotice_) {
+        offlineNotice_.emplace(instance_, handle());
+        if (failureLog() != nullptr) {
+            offlineNotice_->reportFailuresTo(*failureLog());
+        }
+        offlineNotice_->place(pixels(browserRect_));
+    }
+    const bool appears = !offlineNotice_->shown();
+    offlineNotice_->show(secondsLeft);
+    if (appears && onChildWindowShown) {
+        onChildWindowShown();
+    }
+}
+
+void MainWindow::hideOfflineNotice() {
+    if (offlineNotice_) {
+        offlineNotice_->hide();
     }
 }
 
@@ -237,6 +281,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             // The control goes while the window it lives in is still there.
             browser_.destroy();
             idleWarning_.reset();
+            offlineNotice_.reset();
             if (onClosed) {
                 onClosed();
             }
