@@ -7,7 +7,7 @@
 namespace tal {
 
 // The advanced dialog's number fields and its field for the allowed sites.
-enum class AdvancedText { idleReset, idleWarning, hangSeconds, allowedSites };
+enum class AdvancedText { idleReset, idleWarning, hangSeconds, offlineRetry, allowedSites };
 // Its check boxes. Checked means: forget the visitor, allow printing, lock the system keys,
 // switch the Task Manager off.
 enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };
