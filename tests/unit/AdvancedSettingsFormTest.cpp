@@ -85,6 +85,8 @@ constexpr const char* idleMessage =
     "無操作リセット(秒)は 0 から 86400 までの数値で入力してください。";
 constexpr const char* hangMessage =
     "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
+constexpr const char* offlineMessage =
+    "再表示の最長間隔(秒)は 0 から 3600 までの整数で入力してください。";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedNumberTest,
@@ -98,6 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
                     RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
                     RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedCase{AdvancedText::offlineRetry, "1.5", offlineMessage},
                     RefusedCase{
                         AdvancedText::allowedSites,
                         "https://a.example/\r\nwww.city.example.jp/\r\nhttps//b.example/",
