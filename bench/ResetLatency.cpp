@@ -12,8 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "kiosk/ui/ReturnButtonWindow.h"
-#include "tests/support/ProgramUnderTest.h"
+#include "tests/support/KioskDriver.h"
 
 namespace {
 
@@ -83,27 +82,6 @@ private:
     std::thread thread_;
 };
 
-HWND FindButtonWindow(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && ::IsWindowVisible(window) &&
-                ::GetDlgItem(window, tal::kiosk_ui::buttonId) != nullptr) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 double Percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());
     const auto index =
@@ -116,19 +94,12 @@ bool Measure(const char* name, const char* clearSession, int presses) {
                                      "[CONFIG]\r\nStartPage=about:blank\r\nInitButton=on\r\n"
                                      "ClearSession=") +
                                  clearSession + "\r\n";
-    tal::test_support::ProgramUnderTest kiosk(tal::test_support::WindowsPathOf(TAL_KIOSK_EXE),
-                                              &settings);
-    kiosk.start();
-    HWND buttonWindow = nullptr;
-    for (int wait = 0; wait < 2000 && buttonWindow == nullptr; ++wait) {
-        ::Sleep(10);
-        buttonWindow = FindButtonWindow(kiosk.processId());
-    }
+    tal::test_support::KioskDriver kiosk(&settings);
+    HWND buttonWindow = kiosk.waitForReturnButton();
     if (buttonWindow == nullptr) {
         std::fprintf(stderr, "%s: no button window\n", name);
         return false;
     }
-    HWND button = ::GetDlgItem(buttonWindow, tal::kiosk_ui::buttonId);
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> moment(0, 999);
     std::vector<double> latencies;
@@ -136,8 +107,7 @@ bool Measure(const char* name, const char* clearSession, int presses) {
         ForeignWindow foreign;
         ::Sleep(static_cast<DWORD>(moment(random)));
         const auto pressed = Clock::now();
-        DWORD_PTR result = 0;
-        ::SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 20000, &result);
+        tal::test_support::PressReturnButton(buttonWindow);
         latencies.push_back(
             std::chrono::duration<double, std::milli>(foreign.waitForRequest() - pressed).count());
         std::fprintf(stderr, "%s press %d: %.1f ms\n", name, press + 1, latencies.back());
@@ -145,10 +115,7 @@ bool Measure(const char* name, const char* clearSession, int presses) {
     std::printf("%s_p50_ms %.1f\n", name, Percentile(latencies, 0.5));
     std::printf("%s_p95_ms %.1f\n", name, Percentile(latencies, 0.95));
     std::printf("%s_max_ms %.1f\n", name, *std::max_element(latencies.begin(), latencies.end()));
-    if (HWND main = ::FindWindowA(nullptr, "Varnolt")) {
-        ::PostMessageW(main, WM_CLOSE, 0, 0);
-    }
-    kiosk.hasExited(std::chrono::seconds(10));
+    kiosk.close();
     return true;
 }
 
@@ -156,11 +123,9 @@ bool Measure(const char* name, const char* clearSession, int presses) {
 
 int main(int argc, char** argv) {
     const int presses = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    // A hidden window keeps the desktop process alive between the programs.
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
+    // Keeps the desktop process alive between the programs.
+    const tal::test_support::DesktopKeeper keeper;
     const bool measured =
         Measure("reset_latency", "off", presses) && Measure("reset_latency_clear", "on", presses);
-    ::DestroyWindow(keeper);
     return measured ? 0 : 1;
 }

@@ -84,8 +84,7 @@ void StartupPairs(const std::string& kiosk, const std::string& bare, const std::
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     // A hidden window keeps the desktop process alive between the programs, as on a real desktop.
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
+    const tal::test_support::DesktopKeeper keeper;
     const std::string kiosk = tal::test_support::WindowsPathOf(TAL_KIOSK_EXE);
     const std::string bare = tal::test_support::WindowsPathOf(TAL_BARE_BROWSER_EXE);
     TimeToWindow(kiosk, "Varnolt");  // the first start of a program pays for loading the system
@@ -117,6 +116,5 @@ int main(int argc, char** argv) {
     }
     std::printf("close_pass_wine_windows %zu\n", guard.snapshotSize());
     std::printf("close_pass_wine_ms %.3f\n", Median(passes));
-    ::DestroyWindow(keeper);
     return 0;
 }

@@ -93,8 +93,7 @@ double AppendMicroseconds(int lines) {
 int main(int argc, char** argv) {
     const int kills = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     // Keeps the desktop process alive between the kiosks, as on a real desktop.
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
+    const tal::test_support::DesktopKeeper keeper;
     const std::vector<double> times = RecoveryTimes(kills);
     std::printf("recovery_runs %d\n", static_cast<int>(times.size()));
     std::printf("recovery_median_ms %.0f\n", Median(times));
@@ -105,6 +104,5 @@ int main(int argc, char** argv) {
         std::printf("recovery_run_ms %.0f\n", time);
     }
     std::printf("log_append_us %.1f\n", AppendMicroseconds(2000));
-    ::DestroyWindow(keeper);
     return 0;
 }

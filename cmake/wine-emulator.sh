@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# CTest runs every cross-built test through this. Wine's background processes inherit stderr,
-# and CTest would wait on that pipe, so it goes to the session's log.
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ] || [ -z "${TAL_WINE_LOG:-}" ]; then
-  echo "wine-emulator: no Wine session; run the Windows tests through scripts/test" >&2
-  exit 97
-fi
+# CTest runs every cross-built test through this, in the Wine session that the test was given
+# (wine-test-session.sh). Wine's background processes inherit stderr, and CTest would wait on that
+# pipe, so it goes to the session's log.
+source "$(dirname "$0")/wine-test-session.sh"
 exec timeout --kill-after=5 300 wine "$@" 2>>"$TAL_WINE_LOG"

@@ -8,6 +8,9 @@ namespace tal::lockdown {
 
 // The taskbar: the top-level window of this class with an empty title.
 inline constexpr std::string_view taskBarClass = "Shell_TrayWnd";
+// On Windows 7 the Start button is a top-level window of its own beside the taskbar, of this class,
+// in the taskbar's process; its title is the system language's word for "Start".
+inline constexpr std::string_view startButtonClass = "Button";
 
 // Under HKEY_CURRENT_USER: the browser's context-menu policy, a REG_DWORD of 1 when switched off.
 inline constexpr std::string_view contextMenuPolicyKey =

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace tal {
@@ -160,6 +161,17 @@ std::string FormatTwoDigits(double value) {
     }
     if (rounded < 0) {
         text.insert(0, 1, '-');
+    }
+    return text;
+}
+
+std::string SecondsText(double seconds) {
+    const long long milliseconds = std::llround(std::max(seconds, 0.0) * 1000.0);
+    std::string text = std::to_string(milliseconds / 1000);
+    if (const long long fraction = milliseconds % 1000; fraction != 0) {
+        std::string digits = std::to_string(1000 + fraction).substr(1);
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += "." + digits;
     }
     return text;
 }

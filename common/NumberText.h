@@ -26,6 +26,12 @@ float PositionValue(std::string_view text);
 // 7.5 -> "08", 123 -> "123", -5 -> "-05".
 std::string FormatTwoDigits(double value);
 
+// A number of seconds as the settings tool writes it: whole milliseconds at most, since that is
+// what the kiosk counts in, with "." as decimal point, no sign, no needless zeros and no blanks:
+// 90 -> "90", 1.5 -> "1.5", 0.0004 -> "0". For a number within a key's range; a negative one is
+// written as 0.
+std::string SecondsText(double seconds);
+
 // A window position in twips as text: at most 7 significant digits, "." as decimal point
 // whatever the locale, "-" for a negative value, no blanks: 7020 -> "7020", -150 -> "-150".
 std::string PositionText(float twips);

@@ -72,10 +72,10 @@ void Kiosk::start() {
 
 void Kiosk::applyLockdown(const SettingsFile& settings) {
     if (FlagIs(settings.ReadSetting(settings::TaskBarHide), flagOn)) {
-        HideTaskBar(ports_.desktop);
+        HideTaskBar(ports_.desktop, ports_.system);
     }
     if (FlagIs(settings.ReadSetting(settings::TaskBar), flagOff)) {
-        HideTaskBar(ports_.desktop);
+        HideTaskBar(ports_.desktop, ports_.system);
     }
     if (FlagIs(settings.ReadSetting(settings::ContextMenu), flagOff)) {
         DisableBrowserContextMenu(ports_.registry);
@@ -267,11 +267,23 @@ void Kiosk::hideIdleWarning() {
 }
 
 ResetReport Kiosk::reset(ResetTrigger trigger) {
-    const std::uint32_t started = ports_.clock.tickCount();
-    const std::uint32_t changeFrom = ports_.input.inputTimes().now;
     ResetReport report;
     report.trigger = trigger;
     resetPending_ = false;
+    // Replacing the control or navigating it from inside its own modal call (a button or a tick
+    // handled by a page box's message loop) would cut the control's stack from under it.
+    if (view_.browserIsModal()) {
+        if (!heldReset_) {
+            ports_.log.write("reset-held", {{"trigger", TriggerName(trigger)}});
+        }
+        heldReset_ = trigger;
+        view_.leaveBrowserModal();
+        report.held = true;
+        return report;
+    }
+    heldReset_.reset();
+    const std::uint32_t started = ports_.clock.tickCount();
+    const std::uint32_t changeFrom = ports_.input.inputTimes().now;
     hideIdleWarning();
     // At start-up the browser control is new and every window belongs to the snapshot.
     const bool atStart = trigger == ResetTrigger::startupWipe;
@@ -311,6 +323,12 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
 void Kiosk::continueSession() {
     idle_.continueSession(ports_.input.inputTimes());
     hideIdleWarning();
+}
+
+void Kiosk::onBrowserIdle() {
+    if (heldReset_) {
+        reset(*heldReset_);
+    }
 }
 
 void Kiosk::onBrowserFocus() {

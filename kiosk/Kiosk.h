@@ -25,6 +25,7 @@
 #include "platform/ScreenSaver.h"
 #include "platform/SessionSnapshot.h"
 #include "platform/SystemShutdown.h"
+#include "platform/SystemVersion.h"
 #include "platform/UserInput.h"
 
 namespace tal {
@@ -46,6 +47,7 @@ struct KioskPorts {
     platform::UserInput& input;
     platform::AnsiText& ansiText;
     EventLog& log;
+    platform::SystemVersion& system;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
@@ -75,15 +77,14 @@ public:
     bool onNavigationFailed(const std::string& address, std::uint32_t status);
     // A navigation of the page itself completed.
     void onNavigationCompleted();
-    // One reset at the next tick on which no screen saver runs.
-    void requestReset() { resetPending_ = true; }
-    void cancelReset() { resetPending_ = false; }
     // The one way back to the start for the next visitor, whatever asked for it: closes the
     // windows opened since start-up, forgets the visitor's session when so configured, and
     // shows the start page.
     ResetReport reset(ResetTrigger trigger);
     // The visitor answered the inactivity warning.
     void continueSession();
+    // The browser control is no longer modal: a reset held back for it runs now.
+    void onBrowserIdle();
 
     // Waits `milliseconds` while window messages go on being handled, or until one of them
     // closes the window or asks the program to quit.
@@ -116,6 +117,7 @@ private:
     OfflineRetry offline_;
     bool offlineNoticeShown_ = false;
     bool resetPending_ = false;
+    std::optional<ResetTrigger> heldReset_;
     bool inTick_ = false;
     bool closed_ = false;
     bool refused_ = false;

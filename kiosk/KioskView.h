@@ -39,6 +39,13 @@ public:
     virtual void hideOfflineNotice() = 0;
     // Creates the return-to-start button window and shows it, modeless and without an owner.
     virtual void showReturnButton() = 0;
+    // Whether the browser control is inside a modal call of its own (a page's box is open, or it
+    // has asked its host to hold modeless windows): a reset now would pull the control out from
+    // under that call.
+    virtual bool browserIsModal() = 0;
+    // Closes the kiosk's own boxes; once the control is no longer modal, the kiosk hears of it
+    // (Kiosk::onBrowserIdle) from the message loop, outside any call of the control.
+    virtual void leaveBrowserModal() = 0;
 };
 
 }  // namespace tal

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "common/LockdownValues.h"
+#include "common/TaskBarWindows.h"
 
 namespace tal {
 
-void HideTaskBar(platform::Desktop& desktop) {
-    // The taskbar has an empty title: "" names it, where a null name would match any title.
-    const platform::WindowHandle taskBar =
-        desktop.findWindow(std::string(lockdown::taskBarClass), std::string());
-    desktop.showWindow(taskBar, platform::show_command::hide);
+void HideTaskBar(platform::Desktop& desktop, platform::SystemVersion& system) {
+    for (const platform::WindowHandle window : TaskBarWindows(desktop, system)) {
+        desktop.showWindow(window, platform::show_command::hide);
+    }
 }
 
 namespace {

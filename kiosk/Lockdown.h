@@ -4,14 +4,16 @@
 
 #include "platform/Desktop.h"
 #include "platform/Registry.h"
+#include "platform/SystemVersion.h"
 
 namespace tal {
 
 // The kiosk's desktop lockdown. What it changes stays in place after the kiosk ends; the settings
 // tool's state reset undoes it.
 
-// Hides the taskbar window; does nothing when there is none.
-void HideTaskBar(platform::Desktop& desktop);
+// Hides the taskbar, with the Start button where that is a window of its own; does nothing when
+// there is no taskbar.
+void HideTaskBar(platform::Desktop& desktop, platform::SystemVersion& system);
 
 // Switches the browser control's context menu off by policy.
 void DisableBrowserContextMenu(platform::Registry& registry);

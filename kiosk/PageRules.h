@@ -36,6 +36,8 @@ public:
     // Where a refused page goes back to.
     const std::string& startPage() const { return startPage_; }
     const NavigationPolicy& navigation() const { return navigation_; }
+    bool allowsPrinting() const { return printing_; }
+    bool opensNewWindowsInPlace() const { return newWindowsInPlace_; }
 
 private:
     std::string startPage_;

@@ -19,6 +19,8 @@ struct ResetReport {
     // Entries that could not be deleted (in use): counted, never fatal.
     std::size_t cacheEntriesLeft = 0;
     std::uint32_t milliseconds = 0;
+    // The browser control was modal: nothing was done yet, the reset runs once it is idle again.
+    bool held = false;
 };
 
 }  // namespace tal

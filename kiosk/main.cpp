@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -12,7 +13,11 @@
 #include "common/ExitCodes.h"
 #include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/Kiosk.h"
+#include "kiosk/PagePrompts.h"
+#include "kiosk/ProcessWindowGuard.h"
+#include "kiosk/RefusalLog.h"
 #include "kiosk/ReturnButton.h"
+#include "kiosk/ui/DialogHooks.h"
 #include "kiosk/ui/HookThread.h"
 #include "kiosk/ui/KeyLockHook.h"
 #include "kiosk/ui/MainWindow.h"
@@ -35,6 +40,7 @@
 #include "win32/Win32SessionSnapshot.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32SystemVersion.h"
 #include "win32/Win32UserInput.h"
 
 namespace {
@@ -64,14 +70,20 @@ public:
           window_(instance),
           kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
                                  screenSaver_, shutdown_, messageBoxes_, session_, input_,
-                                 ansiText_, log_, &sessionSnapshot_},
+                                 ansiText_, log_, system_, &sessionSnapshot_},
                  window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
+        if (!dialogHooks_.installed()) {
+            log_.write("dialog-guard-failed");
+        }
+        window_.browser().prompts().setAnswers(&prompts_);
+        window_.onBrowserIdle = [this] { kiosk_.onBrowserIdle(); };
         // A line kept while another program held the log goes out within a second.
         window_.onTimer = [this] {
             log_.flush();
             kiosk_.tick();
+            refusals_.flush();
         };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
@@ -101,6 +113,7 @@ public:
             return tal::exit_code::kioskRefused;
         }
         window_.applyPageRules(kiosk_.pageRules());
+        prompts_.setRules(kiosk_.pageRules());
         if (kiosk_.locksSystemKeys()) {
             window_.refuseCloseCommand();
             keyLock_.emplace(hookThread_);
@@ -131,6 +144,9 @@ public:
             }
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
+        }
+        if (const std::exception_ptr failure = window_.failure()) {
+            std::rethrow_exception(failure);
         }
         return static_cast<int>(message.wParam);
     }
@@ -163,6 +179,12 @@ private:
     tal::win32::Win32SessionSnapshot sessionSnapshot_;
     tal::win32::Win32AccessibilityFeatures accessibility_;
     tal::win32::Win32AnsiText ansiText_;
+    tal::win32::Win32SystemVersion system_;
+    // Before the first window: every window of the process passes the guard.
+    tal::RefusalLog refusals_{log_, clock_};
+    tal::ProcessWindowGuard windowGuard_{refusals_};
+    tal::kiosk_ui::DialogHooks dialogHooks_{windowGuard_};
+    tal::PagePrompts prompts_{refusals_};
     tal::kiosk_ui::MainWindow window_;
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;

@@ -15,6 +15,7 @@
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "common/SitePattern.h"
+#include "settings_tool/UnsavableEntry.h"
 
 namespace tal {
 
@@ -202,7 +203,11 @@ void AdvancedSettingsForm::saveAndClose() {
         if (isManaged(field.setting)) {
             continue;
         }
-        const std::string text = Trimmed(view_.text(field.control));
+        const std::optional<std::string> typed = entry(field.control, field.setting);
+        if (!typed) {
+            return;
+        }
+        const std::string text = Trimmed(*typed);
         const std::optional<double> number = NumericValue(text);
         const bool fraction = number && *number != std::floor(*number);
         const SecondsRange& range = field.setting.range;
@@ -214,11 +219,16 @@ void AdvancedSettingsForm::saveAndClose() {
             view_.setFocus(field.control);
             return;
         }
-        writes.emplace_back(field.setting.key, text);
+        // The programs read back exactly this: the watchdog, for one, takes no sign.
+        writes.emplace_back(field.setting.key, SecondsText(*number));
     }
     if (!isManaged(settings::AllowedSites)) {
-        const std::string sites = view_.text(AdvancedText::allowedSites);
-        for (const std::string_view word : SitePatternWords(sites)) {
+        const std::optional<std::string> sites =
+            entry(AdvancedText::allowedSites, settings::AllowedSites);
+        if (!sites) {
+            return;
+        }
+        for (const std::string_view word : SitePatternWords(*sites)) {
             if (!ParseSitePattern(word)) {
                 showError("許可するサイトの「" + ports_.ansiText.toUtf8(std::string(word)) +
                           "」は、アドレスの先頭部分(https://city.example.jp/lib/)か" +
@@ -227,7 +237,7 @@ void AdvancedSettingsForm::saveAndClose() {
                 return;
             }
         }
-        writes.emplace_back(settings::AllowedSites.key, OneLine(sites));
+        writes.emplace_back(settings::AllowedSites.key, OneLine(*sites));
     }
     for (const FlagBox& box : flagBoxes) {
         if (!isManaged(box.setting)) {
@@ -252,6 +262,16 @@ void AdvancedSettingsForm::saveAndClose() {
         }
     }
     view_.close();
+}
+
+std::optional<std::string> AdvancedSettingsForm::entry(AdvancedText control,
+                                                       const Setting& setting) {
+    std::optional<std::string> text = view_.text(control);
+    if (!text) {
+        showError(UnsavableEntryMessage(setting.label));
+        view_.setFocus(control);
+    }
+    return text;
 }
 
 void AdvancedSettingsForm::showError(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "settings_tool/AdvancedSettingsView.h"
@@ -22,6 +23,9 @@ public:
     void fillRecommended();
 
 private:
+    // The control's text; nothing, after telling the operator, when the settings file cannot
+    // hold it.
+    std::optional<std::string> entry(AdvancedText control, const Setting& setting);
     void showError(const std::string& text);
     bool isManaged(const Setting& setting) const;
 

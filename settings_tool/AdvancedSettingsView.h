@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ class AdvancedSettingsView {
 public:
     virtual ~AdvancedSettingsView() = default;
 
-    virtual std::string text(AdvancedText control) = 0;
+    // Nothing when the entry holds a character that the code page lacks.
+    virtual std::optional<std::string> text(AdvancedText control) = 0;
     virtual void setText(AdvancedText control, const std::string& text) = 0;
     virtual bool isChecked(AdvancedCheck control) = 0;
     virtual void setChecked(AdvancedCheck control, bool checked) = 0;

@@ -12,6 +12,8 @@
 #include "common/NumberText.h"
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
+#include "common/TaskBarWindows.h"
+#include "settings_tool/UnsavableEntry.h"
 
 namespace tal {
 
@@ -119,20 +121,34 @@ void SettingsForm::saveAndClose() {
     // operator's to change here.
     std::vector<std::pair<std::string_view, std::string>> writes;
     if (!isManaged(settings::StartPage)) {
-        const std::string startPage = view_.text(TextControl::startPage);
-        if (startPage.empty()) {
+        const std::optional<std::string> startPage =
+            entry(TextControl::startPage, settings::StartPage);
+        if (!startPage) {
+            return;
+        }
+        if (startPage->empty()) {
             showError(std::string(startPageMissing));
             view_.setFocus(TextControl::startPage);
             return;
         }
-        writes.emplace_back(settings::StartPage.key, startPage);
+        writes.emplace_back(settings::StartPage.key, *startPage);
     }
 
+    const std::optional<std::string> hour =
+        isManaged(settings::TimeToShutdown)
+            ? std::string()
+            : entry(TextControl::shutdownHour, settings::TimeToShutdown);
+    if (!hour) {
+        return;
+    }
     // An empty hour keeps the stored time, whatever the minute box holds.
-    const std::string hour = view_.text(TextControl::shutdownHour);
-    if (!hour.empty() && !isManaged(settings::TimeToShutdown)) {
-        const std::optional<ShutdownTime> time =
-            CheckShutdownTime(hour, view_.text(TextControl::shutdownMinute));
+    if (!hour->empty()) {
+        const std::optional<std::string> minute =
+            entry(TextControl::shutdownMinute, settings::TimeToShutdown);
+        if (!minute) {
+            return;
+        }
+        const std::optional<ShutdownTime> time = CheckShutdownTime(*hour, *minute);
         if (!time) {
             showError(std::string(shutdownTimeWrong));
             view_.setFocus(TextControl::shutdownHour);
@@ -162,10 +178,8 @@ void SettingsForm::saveAndClose() {
 }
 
 void SettingsForm::resetDesktopState() {
-    const platform::WindowHandle taskBar =
-        ports_.desktop.findWindow(std::string(lockdown::taskBarClass), std::string());
-    if (taskBar != 0) {
-        ports_.desktop.showWindow(taskBar, platform::show_command::showNormal);
+    for (const platform::WindowHandle window : TaskBarWindows(ports_.desktop, ports_.system)) {
+        ports_.desktop.showWindow(window, platform::show_command::showNormal);
     }
 
     // Each key is closed before the next one is opened. The policy key may be created; the
@@ -180,6 +194,15 @@ void SettingsForm::resetDesktopState() {
     if (const auto system = ports_.registry.openKey(std::string(lockdown::systemPolicyKey))) {
         system->deleteValue(std::string(lockdown::taskManagerPolicyValue));
     }
+}
+
+std::optional<std::string> SettingsForm::entry(TextControl control, const Setting& setting) {
+    std::optional<std::string> text = view_.text(control);
+    if (!text) {
+        showError(UnsavableEntryMessage(setting.label));
+        view_.setFocus(control);
+    }
+    return text;
 }
 
 void SettingsForm::showError(const std::string& text) {

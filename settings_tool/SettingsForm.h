@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/Process.h"
 #include "platform/ProfileFile.h"
 #include "platform/Registry.h"
+#include "platform/SystemVersion.h"
 #include "settings_tool/SettingsFormView.h"
 
 namespace tal {
@@ -24,6 +26,7 @@ struct SettingsFormPorts {
     platform::Process& process;
     platform::MessageBoxes& messageBoxes;
     platform::AnsiText& ansiText;
+    platform::SystemVersion& system;
 };
 
 // The settings dialog's behaviour: loading the settings into the controls, checking and saving
@@ -36,11 +39,15 @@ public:
     void load();
     // Checks the entries; when they are valid, saves them and closes the dialog.
     void saveAndClose();
-    // Shows the taskbar and removes the browser policy and toolbar values of the lockdown.
+    // Shows the taskbar (with the Start button where that is a window of its own) and removes the
+    // browser policy and toolbar values of the lockdown.
     void resetDesktopState();
 
 private:
     SettingsFile settingsFile() const { return SettingsFile(ports_.profile, settingsPath_); }
+    // The control's text; nothing, after telling the operator, when the settings file cannot
+    // hold it.
+    std::optional<std::string> entry(TextControl control, const Setting& setting);
     void showError(const std::string& text);
     bool isManaged(const Setting& setting) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tal {
@@ -15,7 +16,8 @@ class SettingsFormView {
 public:
     virtual ~SettingsFormView() = default;
 
-    virtual std::string text(TextControl control) = 0;
+    // Nothing when the entry holds a character that the code page lacks.
+    virtual std::optional<std::string> text(TextControl control) = 0;
     virtual void setText(TextControl control, const std::string& text) = 0;
     virtual bool isChecked(CheckControl control) = 0;
     virtual void setChecked(CheckControl control, bool checked) = 0;

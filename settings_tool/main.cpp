@@ -20,6 +20,7 @@
 #include "win32/Win32Process.h"
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32SystemVersion.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsForm
         tal::win32::Win32MessageBoxes messageBoxes(
             reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
         tal::AdvancedSettingsForm form({ports.profile, ports.registry, ports.desktop, ports.process,
-                                        messageBoxes, ports.ansiText},
+                                        messageBoxes, ports.ansiText, ports.system},
                                        dialog);
         // The dialog clears it before it goes, so it never outlives the form.
         dialog.setSaveHandler([&form] { form.saveAndClose(); });
@@ -51,13 +52,15 @@ int RunSettingsTool(HINSTANCE instance, tal::EventLog& log) {
     tal::win32::Win32Desktop desktop;
     tal::win32::Win32Process process;
     tal::win32::Win32AnsiText ansiText;
+    tal::win32::Win32SystemVersion system;
 
     tal::settings_dialog::SettingsDialog dialog(instance);
     dialog.reportFailuresTo(log);
     // Modal to the dialog, so that nothing else in it can be pressed while a box is open.
     tal::win32::Win32MessageBoxes messageBoxes(
         reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
-    const tal::SettingsFormPorts ports{profile, registry, desktop, process, messageBoxes, ansiText};
+    const tal::SettingsFormPorts ports{profile,      registry, desktop, process,
+                                       messageBoxes, ansiText, system};
     tal::SettingsForm form(ports, dialog);
     // The dialog clears these before it goes, so they never outlive the form.
     dialog.setHandlers({[&form] { form.saveAndClose(); }, [&form] { form.resetDesktopState(); },

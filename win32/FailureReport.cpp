@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win32/Failure.h"
+#include "win32/OwnDialogScope.h"
 #include "win32/TextConversion.h"
 
 namespace tal::win32 {
@@ -21,6 +22,7 @@ void ShowErrorBox(const std::string& text) noexcept {
         MSG quit{};
         while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
+        const OwnDialogScope own;
         ::MessageBoxW(nullptr, Utf8ToWide(text).c_str(), L"エラー",
                       MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
     } catch (...) {

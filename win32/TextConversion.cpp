@@ -52,4 +52,21 @@ std::string WideToAnsi(std::wstring_view text) {
     return FromWide(CP_ACP, text);
 }
 
+std::optional<std::string> WideToAnsiExactly(std::wstring_view text) {
+    if (text.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(text.size());
+    BOOL substituted = FALSE;
+    const int length = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                             nullptr, 0, nullptr, &substituted);
+    if (length == 0 || substituted) {
+        return std::nullopt;
+    }
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
+                          nullptr, nullptr);
+    return narrow;
+}
+
 }  // namespace tal::win32

@@ -14,5 +14,8 @@ std::optional<std::string> WideToUtf8Strictly(std::wstring_view text);
 // Settings and window titles travel in the ANSI code page.
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);
+// Nothing when the code page lacks a character of `text`, where WideToAnsi would put "?" or a
+// look-alike in its place.
+std::optional<std::string> WideToAnsiExactly(std::wstring_view text);
 
 }  // namespace tal::win32

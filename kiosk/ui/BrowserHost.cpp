@@ -14,12 +14,20 @@ using UniqueBstr = win32::UniqueAny<BSTR, &::SysFreeString>;
 
 }  // namespace
 
+BrowserHost::BrowserHost()
+    : guard_(*static_cast<IOleClientSite*>(this)),
+      prompts_(*static_cast<IOleClientSite*>(this), guard_) {
+    guard_.onEnableModeless = [this](bool enable) { setModal(documentHeld_, !enable); };
+    prompts_.onBox = [this](bool open) { setModal(boxOpen_, open); };
+}
+
 BrowserHost::~BrowserHost() {
     destroy();
 }
 
 void BrowserHost::create(HWND parent) {
     parent_ = parent;
+    prompts_.setOwner(parent);
     ::GetClientRect(parent, &rect_);
     const auto check = [this](HRESULT result, std::string_view whatFailed) {
         if (FAILED(result)) {
@@ -80,6 +88,23 @@ void BrowserHost::destroy() {
         object_->SetClientSite(nullptr);
         object_.Reset();
     }
+    // The next control starts outside any modal call.
+    frameHeld_ = false;
+    documentHeld_ = false;
+}
+
+void BrowserHost::setModal(bool& state, bool modal) {
+    const bool wasModal = isModal();
+    state = modal;
+    if (wasModal && !isModal() && onModalEnd) {
+        onModalEnd();
+    }
+}
+
+void BrowserHost::printSilently() {
+    if (browser_) {
+        prompts_.print(*browser_.Get());
+    }
 }
 
 void BrowserHost::setRect(const RECT& rect) {
@@ -130,7 +155,17 @@ STDMETHODIMP BrowserHost::QueryInterface(REFIID riid, void** object) {
     } else if (riid == IID_IDocHostUIHandler) {
         *object = static_cast<IDocHostUIHandler*>(&guard_);
     } else if (riid == IID_IServiceProvider) {
-        *object = static_cast<IServiceProvider*>(&guard_);
+        *object = static_cast<IServiceProvider*>(&prompts_);
+    } else if (riid == IID_IOleCommandTarget) {
+        *object = static_cast<IOleCommandTarget*>(&prompts_);
+    } else if (riid == __uuidof(IDocHostShowUI)) {
+        *object = static_cast<IDocHostShowUI*>(&prompts_);
+    } else if (riid == IID_INewWindowManager) {
+        *object = static_cast<INewWindowManager*>(&prompts_);
+    } else if (riid == IID_IHttpSecurity || riid == IID_IWindowForBindingUI) {
+        *object = static_cast<IHttpSecurity*>(&prompts_);
+    } else if (riid == IID_IAuthenticate) {
+        *object = static_cast<IAuthenticate*>(&prompts_);
     } else if (riid == downloadManagerId) {
         *object = static_cast<IDownloadManager*>(&guard_);
     } else if (riid == DIID_DWebBrowserEvents2) {
@@ -249,7 +284,13 @@ STDMETHODIMP BrowserHost::RemoveMenus(HMENU) {
 STDMETHODIMP BrowserHost::SetStatusText(LPCOLESTR) {
     return S_OK;
 }
-STDMETHODIMP BrowserHost::EnableModeless(BOOL) {
+STDMETHODIMP BrowserHost::EnableModeless(BOOL enable) {
+    // No exception may cross a COM method.
+    try {
+        setModal(frameHeld_, enable == FALSE);
+    } catch (...) {
+        return E_FAIL;
+    }
     return S_OK;
 }
 STDMETHODIMP BrowserHost::TranslateAccelerator(LPMSG, WORD) {

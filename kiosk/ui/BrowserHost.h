@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include "kiosk/ui/HostPrompts.h"
 #include "kiosk/ui/PageGuard.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ class BrowserHost final : public IOleClientSite,
                           public IOleInPlaceFrame,
                           public IOleControlSite {
 public:
-    BrowserHost() : guard_(*static_cast<IOleClientSite*>(this)) {}
+    BrowserHost();
     ~BrowserHost();
     BrowserHost(const BrowserHost&) = delete;
     BrowserHost& operator=(const BrowserHost&) = delete;
@@ -44,6 +45,16 @@ public:
     std::function<void()> onFocus;
     // What refuses the page's ways out of the kiosk; it outlives every control this host holds.
     PageGuard& guard() { return guard_; }
+    // What answers the control before it would show a dialog; it outlives every control too.
+    HostPrompts& prompts() { return prompts_; }
+    // Sends the page to the default printer without a dialog; not from inside a call of the
+    // control.
+    void printSilently();
+    // Whether the control is inside a modal call of its own: a page's box is open, or it has asked
+    // its host, as frame or as document host, to hold modeless windows.
+    bool isModal() const { return frameHeld_ || documentHeld_ || boxOpen_; }
+    // Runs whenever the control leaves that state.
+    std::function<void()> onModalEnd;
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
@@ -99,8 +110,14 @@ public:
 
 private:
     void listenToEvents();
+    // Sets one of the states that make the control modal.
+    void setModal(bool& state, bool modal);
 
     PageGuard guard_;
+    HostPrompts prompts_;
+    bool frameHeld_ = false;
+    bool documentHeld_ = false;
+    bool boxOpen_ = false;
     DWORD eventCookie_ = 0;
     Microsoft::WRL::ComPtr<IConnectionPoint> events_;
     Microsoft::WRL::ComPtr<IUnknown> identity_;

@@ -4,6 +4,7 @@
 
 #include "kiosk/ui/BrowserFeatures.h"
 #include "win32/Dpi.h"
+#include "win32/OwnDialogScope.h"
 #include "win32/TextConversion.h"
 
 namespace tal::kiosk_ui {
@@ -13,8 +14,11 @@ namespace {
 constexpr UINT_PTR timerId = 1;
 // Posted to itself by navigateLater.
 constexpr UINT navigateLaterMessage = WM_APP + 1;
-// Posted to itself when the page ended up where the rules refuse.
+// Posted to itself when the page ended up where the rules refuse, when a page is to be printed,
+// and when the browser control leaves a modal call: all are handled outside the control's calls.
 constexpr UINT returnToStartMessage = WM_APP + 2;
+constexpr UINT printLaterMessage = WM_APP + 3;
+constexpr UINT browserIdleMessage = WM_APP + 4;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -53,6 +57,17 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
             onPageCompleted();
         }
     };
+    // One print at a time, however often a page asks meanwhile.
+    browser_.prompts().onPrint = [this] {
+        if (!printPending_) {
+            printPending_ = ::PostMessageW(handle(), printLaterMessage, 0, 0) != FALSE;
+        }
+    };
+    browser_.onModalEnd = [this] {
+        if (waitingForIdleBrowser_) {
+            ::PostMessageW(handle(), browserIdleMessage, 0, 0);
+        }
+    };
 }
 
 MainWindow::~MainWindow() {
@@ -64,11 +79,14 @@ MainWindow::~MainWindow() {
     onChildWindowShown = nullptr;
     onPageFailed = nullptr;
     onPageCompleted = nullptr;
+    onBrowserIdle = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     browser_.guard().onRefusedPage = nullptr;
     browser_.guard().onPageFailed = nullptr;
     browser_.guard().onPageCompleted = nullptr;
+    // The kiosk owns the rules; the control may still ask the guard while it closes.
+    browser_.guard().setRules(nullptr);
     idleWarning_.reset();
     offlineNotice_.reset();
     destroy();
@@ -185,8 +203,11 @@ void MainWindow::replaceBrowser() {
     try {
         browser_.create(handle());
     } catch (...) {
-        // A kiosk without a browser is of no use: it ends, and the watchdog starts a new one.
-        destroy();
+        // A kiosk without a browser is of no use: it ends with this failure, and the watchdog
+        // starts a new one. The window goes once the handler that asked for the reset has
+        // returned: the return button's window, whose click that may be, goes with it.
+        failure_ = std::current_exception();
+        ::PostMessageW(handle(), WM_CLOSE, 0, 0);
         throw;
     }
     browser_.setRect(pixels(browserRect_));
@@ -240,6 +261,15 @@ void MainWindow::hideOfflineNotice() {
     }
 }
 
+bool MainWindow::browserIsModal() {
+    return browser_.isModal();
+}
+
+void MainWindow::leaveBrowserModal() {
+    waitingForIdleBrowser_ = true;
+    win32::OwnDialogScope::closeAll();
+}
+
 void MainWindow::showReturnButton() {
     if (onShowReturnButton) {
         onShowReturnButton();
@@ -267,6 +297,18 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             if (rules_ != nullptr && browser_.control() != nullptr) {
                 browser_.control()->Stop();
                 browser_.navigate(win32::Utf8ToWide(rules_->startPage()));
+            }
+            return 0;
+        case printLaterMessage:
+            printPending_ = false;
+            browser_.printSilently();
+            return 0;
+        case browserIdleMessage:
+            if (waitingForIdleBrowser_ && !browser_.isModal()) {
+                waitingForIdleBrowser_ = false;
+                if (onBrowserIdle) {
+                    onBrowserIdle();
+                }
             }
             return 0;
         case WM_SETFOCUS:

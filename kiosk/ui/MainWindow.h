@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@ namespace tal::kiosk_ui {
 
 // The kiosk's main window "Varnolt": borderless, without a taskbar button, holding the browser
 // control; and its timer. Construction throws a win32::Failure when the window cannot be created,
-// createBrowser when the browser control cannot.
+// createBrowser when the browser control cannot. Before it goes it forgets every callback and
+// pointer into the kiosk, which may be gone already.
 class MainWindow : public win32::Window<MainWindow>, public KioskView {
 public:
     explicit MainWindow(HINSTANCE instance);
@@ -27,6 +29,9 @@ public:
 
     BrowserHost& browser() { return browser_; }
     bool isClosed() const { return handle() == nullptr; }
+    // What closed the window when a new browser control could not be created, for the program to
+    // end with; null otherwise.
+    std::exception_ptr failure() const { return failure_; }
     // Shows the window after start-up.
     void show();
     // Gives keystrokes to the browser control first; true when it used them.
@@ -57,6 +62,8 @@ public:
     std::function<bool(const std::string& address, std::uint32_t status)> onPageFailed;
     // A navigation of the page itself completed.
     std::function<void()> onPageCompleted;
+    // The browser control has left a modal call that leaveBrowserModal waited for.
+    std::function<void()> onBrowserIdle;
 
     void close() override;
     void createBrowser(bool processFeatures) override;
@@ -74,6 +81,8 @@ public:
     void hideIdleWarning() override;
     void showOfflineNotice(std::uint32_t secondsLeft) override;
     void hideOfflineNotice() override;
+    bool browserIsModal() override;
+    void leaveBrowserModal() override;
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -96,12 +105,15 @@ private:
     std::wstring pendingNavigation_;
     const PageRules* rules_ = nullptr;
     TwipsRect windowRect_;
+    bool waitingForIdleBrowser_ = false;
+    bool printPending_ = false;
     TwipsRect browserRect_;
     std::uint32_t timerInterval_ = 0;
     bool timerEnabled_ = true;
     bool closeCommandRefused_ = false;
     // The interval the system's timer runs with, 0 while it is off.
     std::uint32_t armedInterval_ = 0;
+    std::exception_ptr failure_;
 };
 
 }  // namespace tal::kiosk_ui

@@ -95,7 +95,15 @@ STDMETHODIMP PageGuard::HideUI() {
 STDMETHODIMP PageGuard::UpdateUI() {
     return S_OK;
 }
-STDMETHODIMP PageGuard::EnableModeless(BOOL) {
+STDMETHODIMP PageGuard::EnableModeless(BOOL enable) {
+    // No exception may cross a COM method.
+    try {
+        if (onEnableModeless) {
+            onEnableModeless(enable != FALSE);
+        }
+    } catch (...) {
+        return E_FAIL;
+    }
     return S_OK;
 }
 STDMETHODIMP PageGuard::OnDocWindowActivate(BOOL) {

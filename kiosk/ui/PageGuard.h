@@ -49,6 +49,9 @@ public:
     // Runs inside the control's call when a navigation of the page itself completed.
     std::function<void()> onPageCompleted;
 
+    // Runs when the control asks to hold (false) or let go (true) the host's modeless windows.
+    std::function<void(bool enable)> onEnableModeless;
+
     // IUnknown, delegated to the host.
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override;

@@ -3,7 +3,10 @@
 #
 #   wine_session_prepare DIR [reuse-display]
 #                              locale, environment and Xvfb (fast); with reuse-display an existing
-#                              $DISPLAY is used instead of a display of its own
+#                              $DISPLAY is used instead of a display of its own. The environment
+#                              is also saved as DIR/environment, which the Wine suites' emulator
+#                              reads when CTest gives a test this session (cmake/wine-emulator.sh)
+#   wine_session_use DIR       the environment of a session prepared before, in this shell
 #   wine_session_boot          a fresh prefix under DIR (about 10 s; can run beside a build)
 #   wine_session_start         the persistent wineserver for the suite
 #   wine_session_stop          wineserver and Xvfb
@@ -46,6 +49,16 @@ wine_session_prepare() {
     rm -f "$fifo"
     export DISPLAY=":$display" WINE_SESSION_XVFB_PID
   fi
+  local name
+  for name in LOCPATH LANG LC_ALL WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES HOME \
+    TAL_WINE_LOG DISPLAY WINE_SESSION_DIR WINE_SESSION_XVFB_PID; do
+    printf 'export %s=%q\n' "$name" "${!name-}"
+  done >"$WINE_SESSION_DIR/environment"
+}
+
+wine_session_use() {
+  # The shell switches locale on LANG and LC_ALL without the LOCPATH it started with: quietly.
+  source "$1/environment" 2>/dev/null
 }
 
 wine_session_boot() {

@@ -66,7 +66,7 @@ void AdvancedDialog::setRecommendedHandler(std::function<void()> handler) {
     onClick(advanced::recommendedButton, std::move(handler));
 }
 
-std::string AdvancedDialog::text(AdvancedText which) {
+std::optional<std::string> AdvancedDialog::text(AdvancedText which) {
     return controls().text(IdOf(which));
 }
 

@@ -21,7 +21,7 @@ public:
     // What "推奨設定" runs.
     void setRecommendedHandler(std::function<void()> handler);
 
-    std::string text(AdvancedText control) override;
+    std::optional<std::string> text(AdvancedText control) override;
     void setText(AdvancedText control, const std::string& text) override;
     bool isChecked(AdvancedCheck control) override;
     void setChecked(AdvancedCheck control, bool checked) override;

@@ -112,12 +112,12 @@ void DialogControls::layOut(UINT dpi) {
     ::InvalidateRect(dialog, nullptr, TRUE);
 }
 
-std::string DialogControls::text(int id) const {
+std::optional<std::string> DialogControls::text(int id) const {
     HWND control = (*this)[id];
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
     const int copied = ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return win32::WideToAnsi(text);
+    return win32::WideToAnsiExactly(text);
 }
 
 void DialogControls::setText(int id, const std::string& text) {

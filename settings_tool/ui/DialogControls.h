@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ public:
     void layOut(UINT dpi);
 
     HWND operator[](int id) const { return ::GetDlgItem(dialog_, id); }
-    // Texts in the ANSI code page, as the settings file holds them.
-    std::string text(int id) const;
+    // Texts in the ANSI code page, as the settings file holds them; nothing for a text with a
+    // character that the code page lacks.
+    std::optional<std::string> text(int id) const;
     void setText(int id, const std::string& text);
     bool isChecked(int id) const;
     void setChecked(int id, bool checked);

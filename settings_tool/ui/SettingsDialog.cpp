@@ -62,7 +62,7 @@ void SettingsDialog::setHandlers(const DialogHandlers& handlers) {
     onClick(advancedButton, handlers.advancedClicked);
 }
 
-std::string SettingsDialog::text(TextControl which) {
+std::optional<std::string> SettingsDialog::text(TextControl which) {
     return controls().text(IdOf(which));
 }
 

@@ -24,7 +24,7 @@ public:
 
     void setHandlers(const DialogHandlers& handlers);
 
-    std::string text(TextControl control) override;
+    std::optional<std::string> text(TextControl control) override;
     void setText(TextControl control, const std::string& text) override;
     bool isChecked(CheckControl control) override;
     void setChecked(CheckControl control, bool checked) override;

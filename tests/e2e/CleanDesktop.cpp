@@ -2,18 +2,15 @@
 
 #include <stdexcept>
 
-#include "tests/e2e/KioskDriver.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal::test_support {
 
-CleanDesktop::CleanDesktop()
-    : keeper_(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                nullptr)) {
+CleanDesktop::CleanDesktop() {
     DeleteLockdownValues();
     taskBar_ = WaitForTaskBar();
     if (taskBar_ == nullptr) {
-        ::DestroyWindow(keeper_);
         throw std::runtime_error("the desktop has no taskbar");
     }
     ::ShowWindow(taskBar_, SW_SHOWNORMAL);
@@ -22,7 +19,6 @@ CleanDesktop::CleanDesktop()
 CleanDesktop::~CleanDesktop() {
     ::ShowWindow(taskBar_, SW_SHOWNORMAL);
     DeleteLockdownValues();
-    ::DestroyWindow(keeper_);
 }
 
 void DeleteLockdownValues() {

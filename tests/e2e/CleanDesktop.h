@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "tests/support/DesktopWindows.h"
+
 namespace tal::test_support {
 
 // The desktop as the kiosk's lockdown finds it on a fresh machine: the taskbar shown and neither
@@ -17,7 +19,7 @@ public:
     HWND taskBar() const { return taskBar_; }
 
 private:
-    HWND keeper_;
+    DesktopKeeper keeper_;
     HWND taskBar_ = nullptr;
 };
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/KioskDriver.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/ProgramUnderTest.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Win32InternetSession.h"

@@ -11,9 +11,9 @@
 
 #include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/CleanDesktop.h"
-#include "tests/e2e/KioskDriver.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
+#include "tests/support/SettingsToolDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal {

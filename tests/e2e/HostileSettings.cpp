@@ -205,22 +205,6 @@ std::vector<HostileSettings> HostileSettingsCorpus() {
                       "[CONFIG\r\nStartPage=http://unclosed.example/\r\n",
                       Dialog(std::nullopt, std::nullopt, std::nullopt),
                       {}});
-    // The reset keys, each file with one hostile value in all three.
-    for (const auto& [name, value] :
-         {std::pair<std::string, std::string>{"ResetKeysEmpty", ""},
-          {"ResetKeysWords", "abc"},
-          {"ResetKeysNegative", "-5"},
-          {"ResetKeysBeyondDouble", "1e309"},
-          {"ResetKeysNotANumber", "nan"},
-          {"ResetKeysHundredKilobytes", std::string(100 * 1024, '9')},
-          // Shift-JIS: full-width "10" and "オン".
-          {"ResetKeysDoubleByte", "\x82\x50\x82\x4f\x83\x49\x83\x93"}}) {
-        corpus.push_back({name,
-                          "[CONFIG]\r\nClearSession=" + value + "\r\nIdleReset=" + value +
-                              "\r\nIdleWarning=" + value + "\r\n",
-                          DefaultDialog(),
-                          {}});
-    }
     return corpus;
 }
 

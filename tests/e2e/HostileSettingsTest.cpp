@@ -9,9 +9,9 @@
 #include "settings_tool/ui/ControlIds.h"
 #include "tests/e2e/CleanDesktop.h"
 #include "tests/e2e/HostileSettings.h"
-#include "tests/e2e/KioskDriver.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
+#include "tests/support/SettingsToolDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal::test_support {
@@ -66,14 +66,8 @@ protected:
 
 // A dialog window, as message boxes are, of the process.
 HWND MessageBoxOf(DWORD processId) {
-    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, "#32770", nullptr));) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == processId) {
-            return window;
-        }
-    }
-    return nullptr;
+    return test_support::FindProcessWindow(
+        processId, [](HWND window) { return test_support::ClassName(window) == "#32770"; });
 }
 
 bool TaskBarHidden(HWND taskBar) {

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "kiosk/ui/ReturnButtonWindow.h"
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/WindowHost.h"
 
 namespace tal {

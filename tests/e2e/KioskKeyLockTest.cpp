@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 #include "win32/UniqueHandle.h"
 
 namespace tal {

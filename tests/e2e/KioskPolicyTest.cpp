@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/KioskDriver.h"
+#include "tests/e2e/CleanDesktop.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal {
@@ -18,11 +19,8 @@ using namespace std::chrono_literals;
 const std::string policies = "SOFTWARE\\Policies\\TAL";
 
 TEST(KioskPolicyTest, StartPageAndTaskBarFromPolicyWinOverTheFile) {
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
-    HWND taskBar = test_support::WaitForTaskBar();
-    ASSERT_NE(taskBar, nullptr);
-    ::ShowWindow(taskBar, SW_SHOWNORMAL);
+    const test_support::CleanDesktop desktop;
+    HWND taskBar = desktop.taskBar();
     const std::string page = "about:policy";
     std::vector<std::uint8_t> text(page.begin(), page.end());
     text.push_back(0);
@@ -44,8 +42,6 @@ TEST(KioskPolicyTest, StartPageAndTaskBarFromPolicyWinOverTheFile) {
     }
     test_support::DeleteUserValue(policies, "StartPage");
     test_support::DeleteUserValue(policies, "TaskBar");
-    ::ShowWindow(taskBar, SW_SHOWNORMAL);
-    ::DestroyWindow(keeper);
 }
 
 }  // namespace

@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "common/ExitCodes.h"
-#include "tests/e2e/KioskDriver.h"
+#include "tests/e2e/CleanDesktop.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal {
@@ -26,25 +27,8 @@ const std::string lockdownSettings =
 
 class KioskStartTest : public testing::Test {
 protected:
-    HWND taskBar = nullptr;
-    // Wine's desktop process, which owns the taskbar, runs only while some program has a window.
-    HWND keeper = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
-
-    void SetUp() override {
-        test_support::DeleteUserValue(policyKey, "NoBrowserContextMenu");
-        test_support::DeleteUserValue(toolbarKey, "ITBarLayout");
-        taskBar = test_support::WaitForTaskBar();
-        ASSERT_NE(taskBar, nullptr);
-        ::ShowWindow(taskBar, SW_SHOWNORMAL);
-    }
-
-    void TearDown() override {
-        ::DestroyWindow(keeper);
-        ::ShowWindow(taskBar, SW_SHOWNORMAL);
-        test_support::DeleteUserValue(policyKey, "NoBrowserContextMenu");
-        test_support::DeleteUserValue(toolbarKey, "ITBarLayout");
-    }
+    test_support::CleanDesktop desktop;
+    HWND taskBar = desktop.taskBar();
 
     bool lockdownValuesAbsent() const {
         return !test_support::ReadUserValue(policyKey, "NoBrowserContextMenu") &&

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "settings_tool/ui/ControlIds.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/SettingsToolDriver.h"
 #include "win32/TextConversion.h"
 
 namespace tal {
@@ -43,12 +43,6 @@ const std::vector<Expected> expectedControls{
     {id::resetButton, "Button", "状態初期化", 960, 2400, 1215, 375},
     {id::advancedButton, "Button", "詳細設定...", 4680, 2400, 1215, 375},
 };
-
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    ::GetClassNameA(window, name, 64);
-    return name;
-}
 
 std::vector<std::string> Items(HWND combo) {
     std::vector<std::string> items;
@@ -136,7 +130,7 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
     for (const Expected& expected : expectedControls) {
         SCOPED_TRACE(expected.id);
         HWND control = tool.control(expected.id);
-        EXPECT_EQ(ClassOf(control), expected.className);
+        EXPECT_EQ(test_support::ClassName(control), expected.className);
         if (expected.caption != nullptr) {
             EXPECT_EQ(test_support::WindowText(control), expected.caption);
         }
@@ -146,7 +140,7 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
         EXPECT_EQ(box.left, pixels(expected.left));
         EXPECT_EQ(box.top, pixels(expected.top));
         EXPECT_EQ(box.right, pixels(expected.left + expected.width));
-        if (ClassOf(control) == "ComboBox") {
+        if (test_support::ClassName(control) == "ComboBox") {
             // A drop-down is never lower than its font needs; Wine's substitute font is a little
             // taller than the designed one.
             EXPECT_NEAR(box.bottom, pixels(expected.top + expected.height), 2);
@@ -154,11 +148,11 @@ TEST(SettingsDialogTest, IsAFixedDialogOffTheTaskbarWithTheDesignedLayout) {
             EXPECT_EQ(box.bottom, pixels(expected.top + expected.height));
         }
         const auto controlStyle = ::GetWindowLongPtrW(control, GWL_STYLE);
-        EXPECT_EQ((controlStyle & WS_TABSTOP) != 0, ClassOf(control) != "Static");
-        if (ClassOf(control) == "ComboBox") {
+        EXPECT_EQ((controlStyle & WS_TABSTOP) != 0, test_support::ClassName(control) != "Static");
+        if (test_support::ClassName(control) == "ComboBox") {
             EXPECT_EQ(controlStyle & 3, CBS_DROPDOWN);
         }
-        if (ClassOf(control) == "Button") {
+        if (test_support::ClassName(control) == "Button") {
             const bool pushButton = expected.id == id::closeButton ||
                                     expected.id == id::resetButton ||
                                     expected.id == id::advancedButton;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "settings_tool/ui/ControlIds.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/SettingsToolDriver.h"
 #include "tests/support/UserRegistry.h"
 
 namespace tal {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "settings_tool/ui/ControlIds.h"
-#include "tests/e2e/SettingsToolDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/SettingsToolDriver.h"
 
 namespace tal {
 namespace {
@@ -58,12 +58,19 @@ TEST_P(RefusedEntryTest, ShowsAnErrorBoxFocusesTheControlAndLeavesTheFile) {
     EXPECT_EQ(test_support::MessageBoxText(box), GetParam().message);
     EXPECT_FALSE(test_support::MessageBoxHasIcon(box));
     EXPECT_EQ(test_support::MessageBoxButtonCount(box), 1);
-    tool.pressOk(box);
+    ASSERT_TRUE(tool.pressOk(box));
 
     HWND expected = tool.control(GetParam().focus);
+    HWND focus = nullptr;
     EXPECT_TRUE(test_support::WaitFor(
-        [&] { return tool.focus() == expected || ::GetParent(tool.focus()) == expected; },
-        test_support::programTimeout));
+        [&] {
+            tool.clickIfInactive();
+            focus = tool.focus();
+            return focus == expected || ::GetParent(focus) == expected;
+        },
+        test_support::programTimeout))
+        << "the focus is on " << test_support::ClassName(focus) << " " << ::GetDlgCtrlID(focus)
+        << " in " << test_support::ClassName(::GetParent(focus));
     EXPECT_FALSE(tool.program().hasExited(std::chrono::milliseconds(0)));
     EXPECT_EQ(tool.program().settingsText(), storedSettings);
 }
@@ -90,7 +97,7 @@ TEST(SettingsSaveTest, AFileThatCannotBeWrittenIsReportedWithItsPath) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(test_support::WindowText(box), "エラー");
     EXPECT_EQ(test_support::MessageBoxText(box), "設定を保存できませんでした。\n" + path);
-    tool.pressOk(box);
+    ASSERT_TRUE(tool.pressOk(box));
     EXPECT_FALSE(tool.program().hasExited(std::chrono::milliseconds(500)));
     EXPECT_EQ(tool.text(id::startPage), "http://new.example/");
     lock.reset();

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "common/ExitCodes.h"
-#include "tests/e2e/KioskDriver.h"
 #include "tests/support/Deadline.h"
+#include "tests/support/DesktopWindows.h"
+#include "tests/support/KioskDriver.h"
+#include "tests/support/Screen.h"
 #include "tests/support/WatchdogDriver.h"
 #include "tests/support/WindowHost.h"
 #include "win32/CoverWindow.h"
@@ -22,11 +24,11 @@ using test_support::WaitFor;
 using test_support::WatchdogDriver;
 using test_support::WindowProcess;
 
-const std::string kioskSettings = "[CONFIG]\r\nStartPage=about:blank\r\n";
+const std::string visitorKioskSettings = "[CONFIG]\r\nStartPage=about:blank\r\n";
 
 // The back-off lasts its 30 s: nothing shortens it.
 TEST(WatchdogVisitorTest, ABackOffCoversTheScreenUntilTheKiosksWindowIsBack) {
-    WatchdogDriver watchdog(TAL_WATCHDOG_EXE, TAL_STAND_IN_KIOSK_EXE, kioskSettings);
+    WatchdogDriver watchdog(TAL_WATCHDOG_EXE, TAL_STAND_IN_KIOSK_EXE, visitorKioskSettings);
     watchdog.program().start();
     HWND cover = nullptr;
     ASSERT_TRUE(WaitFor(
@@ -56,7 +58,8 @@ TEST(WatchdogVisitorTest, ABackOffCoversTheScreenUntilTheKiosksWindowIsBack) {
 }
 
 TEST(WatchdogVisitorTest, AWindowOpenedBeforeACrashGoesAtTheNextKiosksFirstReset) {
-    WatchdogDriver watchdog(TAL_WATCHDOG_EXE, TAL_KIOSK_EXE, kioskSettings + "InitButton=on\r\n");
+    WatchdogDriver watchdog(TAL_WATCHDOG_EXE, TAL_KIOSK_EXE,
+                            visitorKioskSettings + "InitButton=on\r\n");
     watchdog.program().start();
     // Shown once it has taken its snapshot.
     HWND window = watchdog.waitForKiosk(0, 20s);

@@ -12,10 +12,11 @@
 namespace tal::fakes {
 
 // The advanced dialog as its controls start: every text empty, every box unchecked, every list
-// empty with its first item selected.
+// empty with its first item selected. A text set to nothing holds a character that the code page
+// lacks.
 class FakeAdvancedSettingsView : public AdvancedSettingsView {
 public:
-    std::map<AdvancedText, std::string> texts;
+    std::map<AdvancedText, std::optional<std::string>> texts;
     std::map<AdvancedCheck, bool> checks;
     std::map<AdvancedChoice, std::vector<std::string>> lists;
     std::map<AdvancedChoice, std::size_t> selected;
@@ -23,7 +24,10 @@ public:
     std::set<int> disabled;
     bool closed = false;
 
-    std::string text(AdvancedText control) override { return texts[control]; }
+    std::optional<std::string> text(AdvancedText control) override {
+        const auto found = texts.find(control);
+        return found == texts.end() ? std::string() : found->second;
+    }
     void setText(AdvancedText control, const std::string& text) override { texts[control] = text; }
     bool isChecked(AdvancedCheck control) override { return checks[control]; }
     void setChecked(AdvancedCheck control, bool checked) override { checks[control] = checked; }

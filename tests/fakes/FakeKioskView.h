@@ -18,6 +18,7 @@ public:
     std::string navigatedTo;
     int navigations = 0;
     bool closed = false;
+    bool modal = false;
 
     void close() override {
         log_.add("Close");
@@ -56,6 +57,8 @@ public:
     }
     void hideOfflineNotice() override { log_.add("HideOfflineNotice"); }
     void showReturnButton() override { log_.add("Show ReturnButton"); }
+    bool browserIsModal() override { return modal; }
+    void leaveBrowserModal() override { log_.add("LeaveBrowserModal"); }
 
 private:
     static std::string Name(Geometry property) {

@@ -9,10 +9,11 @@
 
 namespace tal::fakes {
 
-// The settings dialog as its controls start: every text empty, every box unchecked.
+// The settings dialog as its controls start: every text empty, every box unchecked. A text set to
+// nothing holds a character that the code page lacks.
 class FakeSettingsFormView : public SettingsFormView {
 public:
-    std::map<TextControl, std::string> texts;
+    std::map<TextControl, std::optional<std::string>> texts;
     std::map<CheckControl, bool> checks;
     std::optional<TextControl> focus;
     std::set<TextControl> disabledTexts;
@@ -20,7 +21,10 @@ public:
     bool managedByPolicy = false;
     bool closed = false;
 
-    std::string text(TextControl control) override { return texts[control]; }
+    std::optional<std::string> text(TextControl control) override {
+        const auto found = texts.find(control);
+        return found == texts.end() ? std::string() : found->second;
+    }
     void setText(TextControl control, const std::string& text) override { texts[control] = text; }
     bool isChecked(CheckControl control) override { return checks[control]; }
     void setChecked(CheckControl control, bool checked) override { checks[control] = checked; }

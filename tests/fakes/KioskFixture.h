@@ -18,6 +18,7 @@
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeScreenSaver.h"
 #include "tests/fakes/FakeSystemShutdown.h"
+#include "tests/fakes/FakeSystemVersion.h"
 #include "tests/fakes/FakeUserInput.h"
 
 namespace tal::fakes {
@@ -40,9 +41,10 @@ struct KioskFixture {
     FakeLogStorage logStorage;
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
+    FakeSystemVersion system;
     FakeKioskView view{log};
     Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                           messageBoxes, session, input, ansiText, eventLog},
+                           messageBoxes, session, input, ansiText, eventLog, system},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

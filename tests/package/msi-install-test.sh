@@ -5,7 +5,7 @@
 #   msi-install-test.sh MSI WXS BUILD_MSI NEWER_VERSION BIN_DIR SETTINGS_FILE DOCS_DIR POLICY_DIR
 #                       AUTOSTART_PROGRAM PROGRAM...
 #
-# Needs the Wine session of scripts/test (WINEPREFIX, DISPLAY, TAL_WINE_LOG).
+# Needs a Wine session of scripts/test (cmake/wine-test-session.sh).
 set -uo pipefail
 
 if [ $# -lt 10 ]; then
@@ -17,10 +17,8 @@ policy_dir=$8 autostart_program=$9
 shift 9
 programs=("$@")
 
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ] || [ -z "${TAL_WINE_LOG:-}" ]; then
-  echo "msi-install-test: no Wine session; run it through scripts/test" >&2
-  exit 1
-fi
+# The Wine session that CTest gave this test.
+source "$(dirname "$0")/../../cmake/wine-test-session.sh"
 
 failures=0
 fail() {

@@ -1,13 +1,8 @@
 #include "tests/support/ProgramUnderTest.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <stdexcept>
-#include <vector>
 
 #include "tests/support/Deadline.h"
-#include "win32/TextConversion.h"
 
 namespace tal::test_support {
 
@@ -55,29 +50,9 @@ DWORD ProgramUnderTest::exitCode() const {
 }
 
 HWND ProgramUnderTest::findWindow(const std::string& title) const {
-    struct Search {
-        DWORD processId;
-        std::wstring title;
-        HWND found;
-    } search{processId_, win32::Utf8ToWide(title), nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || !::IsWindowVisible(window)) {
-                return TRUE;
-            }
-            wchar_t text[512] = {};
-            ::GetWindowTextW(window, text, 512);
-            if (s.title == text) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(processId_, [&title](HWND window) {
+        return ::IsWindowVisible(window) && HasTitle(window, title);
+    });
 }
 
 HWND ProgramUnderTest::waitForWindow(const std::string& title, std::chrono::milliseconds timeout,
@@ -95,59 +70,6 @@ std::string WindowsPathOf(const std::string& linuxPath) {
         }
     }
     return path;
-}
-
-std::string WindowText(HWND window) {
-    DWORD_PTR length = 0;
-    ::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-    std::wstring text(length + 1, L'\0');
-    ::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                          SMTO_ABORTIFHUNG, 5000, &length);
-    text.resize(std::min<std::size_t>(length, text.size()));
-    return win32::WideToUtf8(text);
-}
-
-void SaveScreenshot(const std::string& name) {
-    SaveScreenshot(name, {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
-}
-
-void SaveScreenshot(const std::string& name, const RECT& part) {
-    const char* folder = std::getenv("TAL_SCREENSHOT_DIR");
-    if (folder == nullptr) {
-        return;
-    }
-    const int width = part.right - part.left;
-    const int height = part.bottom - part.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
-    ::SelectObject(memory, previous);
-
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * static_cast<DWORD>(height));
-    ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 }  // namespace tal::test_support

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <string>
 
+#include "tests/support/DesktopWindows.h"
+#include "tests/support/Screen.h"
 #include "tests/support/TemporaryFolder.h"
 #include "win32/UniqueHandle.h"
 
@@ -46,13 +48,5 @@ private:
 // The Windows path of a file that the build names by its Linux path: Wine sees the Linux root as
 // drive Z:.
 std::string WindowsPathOf(const std::string& linuxPath);
-
-// Saves the screen, or the part of it given, as a bitmap file (for a person to look at) in the
-// folder that TAL_SCREENSHOT_DIR names; does nothing without it.
-void SaveScreenshot(const std::string& name);
-void SaveScreenshot(const std::string& name, const RECT& part);
-
-// The text of a window or control, as UTF-8.
-std::string WindowText(HWND window);
 
 }  // namespace tal::test_support

@@ -14,8 +14,12 @@ TemporaryFolder::TemporaryFolder() {
     static std::atomic<int> counter{0};
     char temp[MAX_PATH + 1] = {};
     ::GetTempPathA(MAX_PATH, temp);
+    // Process ids repeat between Wine sessions that run side by side, and suites find a program's
+    // Linux process by its folder's name: the performance counter's reading keeps names apart.
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
     path_ = std::string(temp) + "tal-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
-            std::to_string(counter++);
+            std::to_string(counter++) + "-" + std::to_string(now.QuadPart);
     if (!::CreateDirectoryA(path_.c_str(), nullptr)) {
         throw std::runtime_error("cannot create " + path_);
     }

@@ -3,25 +3,19 @@
 #include <stdexcept>
 
 #include "tests/support/Deadline.h"
+#include "tests/support/DesktopWindows.h"
+#include "tests/support/KioskDriver.h"
 #include "win32/UniqueHandle.h"
 
 namespace tal::test_support {
 
 namespace {
 
-constexpr char kioskTitle[] = "Varnolt";
-
 std::string FolderName(const std::string& path) {
     return path.substr(path.find_last_of('\\') + 1);
 }
 
 }  // namespace
-
-DWORD WindowProcess(HWND window) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    return process;
-}
 
 WatchdogDriver::WatchdogDriver(const std::string& watchdog, const std::string& kiosk,
                                const std::string& settings)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/DesktopWindows.h"
 #include "tests/support/ProgramUnderTest.h"
 
 namespace tal::test_support {
@@ -36,7 +37,5 @@ public:
 private:
     ProgramUnderTest program_;
 };
-
-DWORD WindowProcess(HWND window);
 
 }  // namespace tal::test_support

@@ -2,14 +2,21 @@
 // saving only its own keys.
 #include "settings_tool/AdvancedSettingsForm.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "kiosk/IdleMonitor.h"
+#include "kiosk/OfflineRetry.h"
 #include "tests/fakes/FakeAdvancedSettingsView.h"
 #include "tests/unit/SettingsFormFixture.h"
+#include "watchdog/HangSeconds.h"
 
 namespace tal {
 namespace {
@@ -17,8 +24,8 @@ namespace {
 class AdvancedSettingsTest : public SettingsFormFixture<> {
 protected:
     fakes::FakeAdvancedSettingsView advancedView;
-    AdvancedSettingsForm advanced{{profile, registry, desktop, process, messageBoxes, ansiText},
-                                  advancedView};
+    AdvancedSettingsForm advanced{
+        {profile, registry, desktop, process, messageBoxes, ansiText, system}, advancedView};
 };
 
 TEST_F(AdvancedSettingsTest, LoadsTheKiosksDefaultsAndTheSitesOnePerLine) {
@@ -59,14 +66,14 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
     EXPECT_EQ(stored("TaskBar"), std::nullopt) << "the main dialog's keys are not written";
 }
 
-struct RefusedCase {
+struct RefusedNumberCase {
     AdvancedText control;
-    const char* text;
+    std::optional<std::string> text;  // nothing: a character that the code page lacks
     const char* message;
 };
 
 class RefusedNumberTest : public AdvancedSettingsTest,
-                          public testing::WithParamInterface<RefusedCase> {};
+                          public testing::WithParamInterface<RefusedNumberCase> {};
 
 TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
     advanced.load();
@@ -87,26 +94,72 @@ constexpr const char* hangMessage =
     "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
 constexpr const char* offlineMessage =
     "再表示の最長間隔(秒)は 0 から 3600 までの整数で入力してください。";
+constexpr const char* idleChars =
+    "無操作リセット(秒)には設定ファイルに保存できない文字が含まれています。";
+constexpr const char* sitesChars =
+    "許可するサイト(1 行に 1 つ)には設定ファイルに保存できない文字が含まれています。";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, RefusedNumberTest,
-    testing::Values(RefusedCase{AdvancedText::idleReset, "", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "abc", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "-5", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "86401", idleMessage},
-                    RefusedCase{AdvancedText::idleReset, "1e3", idleMessage},
-                    RefusedCase{AdvancedText::idleWarning, "nan",
-                                "予告(秒)は 0 から 86400 までの数値で入力してください。"},
-                    RefusedCase{AdvancedText::hangSeconds, "9", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "30.5", hangMessage},
-                    RefusedCase{AdvancedText::hangSeconds, "3601", hangMessage},
-                    RefusedCase{AdvancedText::offlineRetry, "1.5", offlineMessage},
-                    RefusedCase{
+    testing::Values(RefusedNumberCase{AdvancedText::idleReset, "", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "abc", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "-5", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "86401", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleReset, "1e3", idleMessage},
+                    RefusedNumberCase{AdvancedText::idleWarning, "nan",
+                                      "予告(秒)は 0 から 86400 までの数値で入力してください。"},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "9", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "30.5", hangMessage},
+                    RefusedNumberCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedNumberCase{AdvancedText::offlineRetry, "1.5", offlineMessage},
+                    RefusedNumberCase{
                         AdvancedText::allowedSites,
                         "https://a.example/\r\nwww.city.example.jp/\r\nhttps//b.example/",
                         "許可するサイトの「utf8(www.city.example.jp/)」は、アドレスの先頭部分"
                         "(https://city.example.jp/lib/)かホスト名(*.example.jp)で入力して"
-                        "ください。"}));
+                        "ください。"},
+                    RefusedNumberCase{AdvancedText::idleReset, std::nullopt, idleChars},
+                    RefusedNumberCase{AdvancedText::allowedSites, std::nullopt, sitesChars}));
+
+std::uint32_t KioskMilliseconds(std::string_view stored) {
+    return SecondsSettingMilliseconds(stored).value_or(UINT32_MAX);
+}
+
+// What the dialog writes for a typed number, read back by the program that uses the key.
+struct RoundTrip {
+    AdvancedText control;
+    std::string_view key;
+    const char* typed;
+    std::uint32_t (*readBack)(std::string_view stored);
+    std::uint32_t meant;  // in the reader's unit
+};
+
+const RoundTrip roundTrips[] = {
+    {AdvancedText::idleReset, "IdleReset", "+90", KioskMilliseconds, 90000},
+    {AdvancedText::idleReset, "IdleReset", "12.3456", KioskMilliseconds, 12346},
+    {AdvancedText::idleWarning, "IdleWarning", " 5. ", KioskMilliseconds, 5000},
+    {AdvancedText::hangSeconds, "HangSeconds", "+60", watchdog::HangSecondsFrom, 60},
+    {AdvancedText::hangSeconds, "HangSeconds", "060", watchdog::HangSecondsFrom, 60},
+    {AdvancedText::offlineRetry, "OfflineRetry", "+30", OfflineRetrySeconds, 30},
+    {AdvancedText::offlineRetry, "OfflineRetry", "0", OfflineRetrySeconds, 0},
+};
+
+TEST_F(AdvancedSettingsTest, EveryNumberTypedIsReadBackAsMeant) {
+    for (const RoundTrip& trip : roundTrips) {
+        advancedView = {};
+        advanced.load();
+        advancedView.texts[trip.control] = trip.typed;
+        advanced.saveAndClose();
+        const std::string stored = this->stored(std::string(trip.key)).value_or("");
+        EXPECT_EQ(trip.readBack(stored), trip.meant) << trip.typed << " stored as " << stored;
+    }
+    for (const Setting& setting : settings::all) {
+        EXPECT_TRUE(
+            setting.kind != SettingKind::seconds || setting.label.empty() ||
+            std::ranges::any_of(roundTrips, [&](auto& trip) { return trip.key == setting.key; }))
+            << setting.key << " is in the dialog and not in the table";
+    }
+}
 
 TEST_F(AdvancedSettingsTest, AFailedWriteIsReportedWithThePathAndTheDialogStays) {
     advanced.load();

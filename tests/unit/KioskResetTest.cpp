@@ -78,6 +78,26 @@ TEST_F(KioskResetTest, StartingWithClearSessionWipesWhatTheLastRunLeftBeforeTheF
     EXPECT_THAT(session.entries, IsEmpty());
 }
 
+TEST_F(KioskResetTest, AResetWhileTheBrowserIsModalClosesTheBoxesAndRunsOnceItIsIdle) {
+    startWith("on");
+    view.modal = true;
+    const ResetReport held = kiosk.reset(ResetTrigger::button);
+    kiosk.reset(ResetTrigger::inactivity);
+    EXPECT_TRUE(held.held);
+    EXPECT_THAT(log.calls, ElementsAre("LeaveBrowserModal", "LeaveBrowserModal"))
+        << "nothing else happens inside the control's call";
+
+    view.modal = false;
+    kiosk.onBrowserIdle();
+    kiosk.onBrowserIdle();
+    EXPECT_EQ(log.startingWith("ReplaceBrowser").size(), 1U) << "one reset, once";
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
+    const std::string lines = logStorage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_NE(lines.find(" TAL reset-held trigger=button\r\n"), std::string::npos) << lines;
+    EXPECT_EQ(lines.find("reset-held trigger=inactivity"), std::string::npos) << "held once";
+    EXPECT_NE(lines.find(" TAL reset trigger=inactivity "), std::string::npos) << lines;
+}
+
 class KioskIdleTest : public KioskResetTest {
 protected:
     void SetUp() override {

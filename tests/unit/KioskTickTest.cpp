@@ -46,29 +46,13 @@ TEST_F(KioskTickTest, TheFirstTickAfterTheScreenSaverStopsResetsOnce) {
 }
 
 TEST_F(KioskTickTest, AResetClosesForeignWindowsThenNavigatesToTheStartPage) {
-    kiosk.requestReset();
+    ASSERT_FALSE(tick(true));
     ASSERT_TRUE(tick(false));
     EXPECT_THAT(log.startingWith("PostMessage"),
                 ElementsAre("PostMessage " + std::to_string(foreign) + " 18"));
     EXPECT_EQ(log.calls.back(), "Navigate http://start.example/");
     EXPECT_LT(std::find(log.calls.begin(), log.calls.end(), "EnumWindows"),
               std::find(log.calls.begin(), log.calls.end(), "Navigate http://start.example/"));
-}
-
-TEST_F(KioskTickTest, RequestsMergeAndFalseCancels) {
-    kiosk.requestReset();
-    kiosk.requestReset();
-    EXPECT_TRUE(tick(false));
-    EXPECT_FALSE(tick(false));
-
-    kiosk.requestReset();
-    EXPECT_FALSE(tick(true)) << "a request while the screen saver runs waits for it to stop";
-    EXPECT_TRUE(tick(false));
-    EXPECT_FALSE(tick(false));
-
-    kiosk.requestReset();
-    kiosk.cancelReset();
-    EXPECT_FALSE(tick(false));
 }
 
 TEST_F(KioskTickTest, NothingHappensWithoutAScreenSaverOrARequest) {
@@ -117,7 +101,9 @@ TEST_F(PowerOffTickTest, AFailedShutdownStillLetsTheTickReset) {
     setting("TimeToShutdown", "18:00");
     kiosk.start();
     shutdown.failure = 1314;
-    kiosk.requestReset();
+    screenSaver.running = true;
+    EXPECT_EQ(shutdownsAt({17, 59, 59}), 0);
+    screenSaver.running = false;
     EXPECT_EQ(shutdownsAt({18, 0, 0}), 1);
     EXPECT_THAT(messageBoxes.shown, ElementsAre(fakes::ShownMessageBox{"1314", "TAL", 0}));
     EXPECT_EQ(view.navigations, 2) << "start-up and the reset";
@@ -133,14 +119,12 @@ TEST_F(PowerOffTickTest, TicksWhileTheErrorBoxIsOpenDoNothing) {
         // The box's own message loop delivers further ticks of the same minute.
         for (int i = 0; i < 3; ++i) {
             ++nestedTicks;
-            kiosk.requestReset();
             kiosk.tick();
         }
     };
     kiosk.tick();
     EXPECT_EQ(nestedTicks, 3);
     EXPECT_EQ(messageBoxes.shown.size(), 1U) << "one box at a time";
-    EXPECT_EQ(view.navigations, 2) << "the request made meanwhile is served by the outer tick";
 
     messageBoxes.whileOpen = nullptr;
     kiosk.tick();

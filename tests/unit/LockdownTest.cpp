@@ -116,24 +116,6 @@ TEST(DisableBrowserContextMenuTest, CreatesThePolicyKeyAndWritesDwordOne) {
     EXPECT_EQ(registry.openKeys(), 0);
 }
 
-TEST(PolicyValuesTest, TaskManagerAndRenderingValuesAreDwordsUnderTheirKeys) {
-    fakes::CallLog log;
-    fakes::FakeRegistry registry{log};
-    DisableTaskManager(registry);
-    EnableModernRendering(registry, "TAL.exe");
-    const std::string features = "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\";
-    const auto dword = [](std::uint8_t low, std::uint8_t high) {
-        return platform::RegistryValue{platform::registry_type::dword, {low, high, 0, 0}};
-    };
-    EXPECT_EQ(registry.value("Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System",
-                             "DisableTaskMgr"),
-              dword(1, 0));
-    EXPECT_EQ(registry.value(features + "FEATURE_BROWSER_EMULATION", "TAL.exe"),
-              dword(11001 & 0xFF, 11001 >> 8));
-    EXPECT_EQ(registry.value(features + "FEATURE_GPU_RENDERING", "TAL.exe"), dword(1, 0));
-    EXPECT_EQ(registry.openKeys(), 0);
-}
-
 struct BrowserModeCase {
     const char* value;  // nullptr: no key
     bool modern;

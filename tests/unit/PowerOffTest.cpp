@@ -18,31 +18,6 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-struct EnvironmentCase {
-    const char* name;
-    std::vector<std::string> environment;
-    bool isNt;
-};
-
-class IsNtFamilyTest : public testing::TestWithParam<EnvironmentCase> {};
-
-TEST_P(IsNtFamilyTest, LooksForAVariableNamedOsInAnyCase) {
-    fakes::FakeProcess process;
-    process.environment = GetParam().environment;
-    EXPECT_EQ(power_off::IsNtFamily(process), GetParam().isNt) << GetParam().name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Environments, IsNtFamilyTest,
-    testing::Values(EnvironmentCase{"OS set", {"PATH=C:\\", "OS=Windows_NT"}, true},
-                    EnvironmentCase{"os in lower case", {"os=whatever"}, true},
-                    EnvironmentCase{"Os mixed", {"A=1", "B=2", "Os="}, true},
-                    EnvironmentCase{"OSTYPE only", {"OSTYPE=msys", "PATH=C:\\"}, false},
-                    EnvironmentCase{"empty environment", {}, false},
-                    EnvironmentCase{
-                        "OS behind an empty entry", {"A=1", "", "OS=Windows_NT"}, false},
-                    EnvironmentCase{"value containing OS=", {"X=OS=1"}, false}));
-
 class ShutdownSystemTest : public testing::Test {
 protected:
     fakes::CallLog log;

@@ -1,4 +1,4 @@
-// The return-to-start button window: where it appears, what a press stores and requests.
+// The return-to-start button window: where it appears, what a press stores and that it resets.
 #include "kiosk/ReturnButton.h"
 
 #include <algorithm>
@@ -23,8 +23,9 @@ class ReturnButtonTest : public testing::Test, protected fakes::KioskFixture {
 protected:
     fakes::FakeSystemMenu menu{log};
     fakes::FakeReturnButtonView buttonView{log};
+    int resets = 0;
     ReturnButton button{ReturnButtonPorts{profile, process, desktop, menu}, buttonView,
-                        [this] { kiosk.requestReset(); }};
+                        [this] { ++resets; }};
 
     void SetUp() override {
         setting("StartPage", "http://start.example/");
@@ -101,9 +102,7 @@ TEST_P(InitButtonClickTest, StoresThePositionXFirstThenRequestsAReset) {
         ElementsAre(
             std::string("WritePrivateProfileString CONFIG InitButtonX=") + GetParam().leftText,
             std::string("WritePrivateProfileString CONFIG InitButtonY=") + GetParam().topText));
-    kiosk.tick();
-    EXPECT_EQ(view.navigatedTo, "http://start.example/");
-    EXPECT_EQ(view.navigations, 2);
+    EXPECT_EQ(resets, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, InitButtonClickTest,
@@ -112,23 +111,12 @@ INSTANTIATE_TEST_SUITE_P(Positions, InitButtonClickTest,
                                          ClickCase{-300, -150, "-300", "-150"},
                                          ClickCase{150.5F, 22.25F, "150.5", "22.25"}));
 
-TEST_F(ReturnButtonTest, TwoPressesBeforeATickGiveOneReset) {
-    button.show();
-    button.press();
-    button.press();
-    EXPECT_EQ(log.startingWith("WritePrivateProfileString").size(), 4U);
-    kiosk.tick();
-    kiosk.tick();
-    EXPECT_EQ(view.navigations, 2) << "start-up and one reset";
-}
-
 TEST_F(ReturnButtonTest, APressWhoseWriteFailsStillRequestsTheReset) {
     button.show();
     profile.failWrites = true;
     button.press();
     EXPECT_THAT(messageBoxes.shown, testing::IsEmpty());
-    kiosk.tick();
-    EXPECT_EQ(view.navigations, 2);
+    EXPECT_EQ(resets, 1);
 }
 
 TEST_F(ReturnButtonTest, APressKeepsTheOtherSettings) {

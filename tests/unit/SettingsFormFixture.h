@@ -12,6 +12,7 @@
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeSettingsFormView.h"
+#include "tests/fakes/FakeSystemVersion.h"
 
 namespace tal {
 
@@ -27,8 +28,9 @@ protected:
     fakes::FakeProcess process;
     fakes::FakeMessageBoxes messageBoxes{log};
     fakes::FakeAnsiText ansiText;
+    fakes::FakeSystemVersion system;
     fakes::FakeSettingsFormView view;
-    SettingsForm form{{profile, registry, desktop, process, messageBoxes, ansiText}, view};
+    SettingsForm form{{profile, registry, desktop, process, messageBoxes, ansiText, system}, view};
 
     void store(const std::string& key, const std::string& value) {
         profile.set(path, "CONFIG", key, value);

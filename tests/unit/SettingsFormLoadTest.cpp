@@ -23,8 +23,8 @@ TEST_P(LoadTimeTest, SplitsTheStoredTimeWithoutCheckingIt) {
         store("TimeToShutdown", *GetParam().stored);
     }
     form.load();
-    EXPECT_EQ(view.texts[TextControl::shutdownHour], GetParam().hour);
-    EXPECT_EQ(view.texts[TextControl::shutdownMinute], GetParam().minute);
+    EXPECT_EQ(view.text(TextControl::shutdownHour), GetParam().hour);
+    EXPECT_EQ(view.text(TextControl::shutdownMinute), GetParam().minute);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LoadTimeTest,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kiosk/Lockdown.h"
 #include "tests/unit/SettingsFormFixture.h"
 
 namespace tal {
@@ -96,6 +97,38 @@ TEST_F(ResetTest, EachStepRunsWhenTheOneBeforeFailed) {
     EXPECT_NE(registry.value(policyKey, "NoBrowserContextMenu"), std::nullopt);
     EXPECT_EQ(registry.value(toolbarKey, "ITBarLayout"), std::nullopt);
 }
+
+struct StartButtonCase {
+    platform::WindowsVersion version;
+    fakes::FakeWindow window;  // of the taskbar's process 7
+    bool hidden;
+};
+
+class StartButtonTest : public SettingsFormFixture<testing::TestWithParam<StartButtonCase>> {};
+
+// The kiosk hides the taskbar, the state reset shows it again; on Windows 7 the Start button, a
+// window of its own there, goes and comes with it.
+TEST_P(StartButtonTest, GoesWithTheTaskBarOnlyOnWindows7) {
+    system.version = GetParam().version;
+    const platform::WindowHandle other = desktop.addWindow({0, "Start", "Button", true, 9});
+    const platform::WindowHandle taskBar = desktop.addWindow({0, "", "Shell_TrayWnd", true, 7});
+    const platform::WindowHandle window = desktop.addWindow(GetParam().window);
+    HideTaskBar(desktop, system);
+    EXPECT_FALSE(desktop.isWindowVisible(taskBar));
+    EXPECT_NE(desktop.isWindowVisible(window), GetParam().hidden) << GetParam().window.className;
+    EXPECT_TRUE(desktop.isWindowVisible(other)) << "another program's button";
+    form.resetDesktopState();
+    EXPECT_TRUE(desktop.isWindowVisible(taskBar) && desktop.isWindowVisible(window));
+}
+
+const fakes::FakeWindow startButton{0, "スタート", "Button", true, 7};
+
+INSTANTIATE_TEST_SUITE_P(Systems, StartButtonTest,
+                         testing::Values(StartButtonCase{{6, 1}, startButton, true},
+                                         StartButtonCase{
+                                             {6, 1}, {0, "", "Buttons", true, 7}, false},
+                                         StartButtonCase{{6, 2}, startButton, false},
+                                         StartButtonCase{{10, 0}, startButton, false}));
 
 }  // namespace
 }  // namespace tal

@@ -1,5 +1,6 @@
 // Checking and saving the dialog's entries.
 #include <array>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,12 +12,15 @@ namespace {
 
 const std::string startPageMissing = "スタートページのURLを入力してください。";
 const std::string timeWrong = "電源終了時刻が間違っています。";
+const std::string pageChars = "スタートページには設定ファイルに保存できない文字が含まれています。";
+const std::string timeChars = "電源切断時刻には設定ファイルに保存できない文字が含まれています。";
 
-// Entries of the three text controls; the boxes stay as the test's file loads them.
+// Entries of the three text controls (nothing: a character that the code page lacks); the boxes
+// stay as the test's file loads them.
 struct Entries {
-    std::string startPage;
-    std::string hour;
-    std::string minute;
+    std::optional<std::string> startPage;
+    std::optional<std::string> hour;
+    std::optional<std::string> minute;
 };
 
 template <typename Base = testing::Test>
@@ -69,15 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{{"http://a/", "7", ""}, timeWrong, TextControl::shutdownHour},
                     RefusedCase{{"http://a/", "7", "60"}, timeWrong, TextControl::shutdownHour},
                     RefusedCase{{"http://a/", "23.5", "0"}, timeWrong, TextControl::shutdownHour},
-                    RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour}));
+                    RefusedCase{{"http://a/", "7:", "0"}, timeWrong, TextControl::shutdownHour},
+                    RefusedCase{{std::nullopt, "7", "0"}, pageChars, TextControl::startPage},
+                    RefusedCase{{"a/", std::nullopt, "0"}, timeChars, TextControl::shutdownHour}));
 
-struct TimeCase {
+struct AcceptedTimeCase {
     std::string hour;
     std::string minute;
     std::string stored;
 };
 
-class AcceptedTimeTest : public SaveFixture<testing::TestWithParam<TimeCase>> {};
+class AcceptedTimeTest : public SaveFixture<testing::TestWithParam<AcceptedTimeCase>> {};
 
 TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
     enter({"http://new.example/", GetParam().hour, GetParam().minute});
@@ -85,17 +91,19 @@ TEST_P(AcceptedTimeTest, StoresTwoDigitsEachAndShowsThemInTheBoxes) {
 
     EXPECT_TRUE(messageBoxes.shown.empty());
     EXPECT_EQ(stored("TimeToShutdown"), GetParam().stored);
-    EXPECT_EQ(view.texts[TextControl::shutdownHour] + ":" + view.texts[TextControl::shutdownMinute],
+    EXPECT_EQ(*view.text(TextControl::shutdownHour) + ":" + *view.text(TextControl::shutdownMinute),
               GetParam().stored);
     EXPECT_EQ(stored("StartPage"), "http://new.example/");
     EXPECT_TRUE(view.closed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, AcceptedTimeTest,
-                         testing::Values(TimeCase{"7", "5", "07:05"}, TimeCase{"23", "59", "23:59"},
-                                         TimeCase{"0", "0", "00:00"}, TimeCase{"7.5", "0", "08:00"},
-                                         TimeCase{" 9 ", "+05", "09:05"},
-                                         TimeCase{"07", "30", "07:30"}));
+                         testing::Values(AcceptedTimeCase{"7", "5", "07:05"},
+                                         AcceptedTimeCase{"23", "59", "23:59"},
+                                         AcceptedTimeCase{"0", "0", "00:00"},
+                                         AcceptedTimeCase{"7.5", "0", "08:00"},
+                                         AcceptedTimeCase{" 9 ", "+05", "09:05"},
+                                         AcceptedTimeCase{"07", "30", "07:30"}));
 
 using SaveTest = SaveFixture<>;
 

@@ -19,6 +19,7 @@
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
+#include "win32/Win32SystemVersion.h"
 #include "win32/Win32UserInput.h"
 
 namespace tal::test_support {
@@ -62,10 +63,18 @@ struct KioskServices {
     FolderLogStorage logStorage{folder.path()};
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
+    win32::Win32SystemVersion system;
+
+    // TAL.log as written so far. The log's lock is shared by every program of the session, so a
+    // line may have been kept back while another one wrote: it goes out first.
+    std::string logText() {
+        log.flush(5000);
+        return folder.read("TAL.log");
+    }
 
     KioskPorts platform() {
         return {profile,  registry,     desktop, clock, pump,     process, screenSaver,
-                shutdown, messageBoxes, session, input, ansiText, log};
+                shutdown, messageBoxes, session, input, ansiText, log,     system};
     }
 };
 

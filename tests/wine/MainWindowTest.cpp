@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "kiosk/ui/MainWindow.h"
 #include "tests/support/Deadline.h"
 #include "tests/wine/KioskServices.h"
+#include "win32/Failure.h"
 
 namespace tal {
 namespace {
@@ -134,6 +136,20 @@ TEST_F(MainWindowTest, AReplacedBrowserStartsEmptyGoesWhereToldAndKeepsThePageGu
     EXPECT_EQ(location(), L"http://b.example/");
 }
 
+// The reset's handler (perhaps the return button's window, which goes with the main window) runs
+// to its end; then the window closes, and the program ends with the failure.
+TEST_F(MainWindowTest, ABrowserThatCannotBeReplacedClosesTheWindowAfterTheHandler) {
+    kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
+    // Without OLE on the thread no control can be created.
+    ::OleUninitialize();
+    EXPECT_THROW(window.replaceBrowser(), win32::Failure);
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    EXPECT_FALSE(window.isClosed());
+    EXPECT_TRUE(test_support::WaitFor([&] { return window.isClosed(); }, 5s));
+    ASSERT_TRUE(window.failure());
+    EXPECT_THROW(std::rethrow_exception(window.failure()), win32::Failure);
+}
+
 TEST_F(MainWindowTest, ClosingTheWindowClosesTheBrowserControlWithIt) {
     kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
     window.createBrowser(false);
@@ -168,7 +184,7 @@ TEST_F(MainWindowTest, AFailingHandlerIsWrittenToTheLogAndTheWindowGoesOn) {
     };
     window.setTimerInterval(10);
     EXPECT_TRUE(test_support::WaitFor([&] { return ticks >= 2; }, 5s));
-    const std::string text = folder.read("TAL.log");
+    const std::string text = logText();
     EXPECT_NE(text.find(" TAL handler-failed class=TAL.Kiosk message=0x0113 what=\"tick failed\""),
               std::string::npos)
         << text;

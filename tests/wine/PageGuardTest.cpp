@@ -10,16 +10,22 @@
 #include <exdispid.h>
 #include <mshtmhst.h>
 #include <urlmon.h>
+#include <wininet.h>
 #include <wrl/client.h>
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "kiosk/Kiosk.h"
+#include "kiosk/PagePrompts.h"
+#include "kiosk/ProcessWindowGuard.h"
+#include "kiosk/ui/DialogHooks.h"
+#include "kiosk/ui/HostDeclarations.h"
 #include "kiosk/ui/MainWindow.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/UserRegistry.h"
@@ -65,21 +71,31 @@ class PageGuardTest : public testing::Test, protected test_support::KioskService
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr))); }
     void TearDown() override {
-        kiosk.reset();
-        window.reset();
+        closeKiosk();
         test_support::DeleteUserValue(test_support::policyKey, "NoBrowserContextMenu");
         ::OleUninitialize();
     }
 
     // A kiosk started as the program starts it, with these lines in its settings file.
     void start(const std::string& lines, const std::string& page = "about:blank") {
-        kiosk.reset();
-        window.reset();
+        closeKiosk();
         folder.write("TAL.ini", "[CONFIG]\r\nStartPage=" + page + "\r\n" + lines);
         window.emplace(::GetModuleHandleW(nullptr));
         kiosk.emplace(platform(), *window);
         kiosk->start();
         window->applyPageRules(kiosk->pageRules());
+        window->browser().prompts().setAnswers(&prompts);
+        prompts.setRules(kiosk->pageRules());
+    }
+
+    // The main window ends the thread's message loop as it goes; the next case's loops (a page's
+    // box) must not see that request.
+    void closeKiosk() {
+        kiosk.reset();
+        window.reset();
+        MSG quit{};
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
     }
 
     IWebBrowser2& control() { return *window->browser().control(); }
@@ -99,7 +115,19 @@ protected:
     }
     ComPtr<IDocHostUIHandler> uiHandler() { return site<IDocHostUIHandler>(IID_IDocHostUIHandler); }
     ComPtr<IDispatch> eventSink() { return site<IDispatch>(DIID_DWebBrowserEvents2); }
+    // A service the host offers the control.
+    template <class Interface>
+    ComPtr<Interface> service(REFGUID id) {
+        ComPtr<Interface> offered;
+        EXPECT_EQ(site<IServiceProvider>(IID_IServiceProvider)
+                      ->QueryService(id, __uuidof(Interface),
+                                     reinterpret_cast<void**>(offered.GetAddressOf())),
+                  S_OK);
+        return offered;
+    }
 
+    RefusalLog refusals{log, clock};
+    PagePrompts prompts{refusals};
     std::optional<kiosk_ui::MainWindow> window;
     std::optional<Kiosk> kiosk;
 };
@@ -342,6 +370,94 @@ TEST_F(PageGuardTest, TheDownloadManagerTakesEveryDownloadAndSavesNothing) {
     EXPECT_EQ(downloads->Download(moniker.Get(), context.Get(), BINDVERB_GET, 0, &info,
                                   L"Content-Type: application/octet-stream\r\n", nullptr, CP_UTF8),
               S_OK);
+}
+
+TEST_F(PageGuardTest, TheHostAnswersTheControlsDialogsSoThatNoneOpens) {
+    start("");
+    const auto commands = site<IOleCommandTarget>(IID_IOleCommandTarget);
+    const auto security = service<IHttpSecurity>(IID_IHttpSecurity);
+    const auto newWindow = [&](DWORD flags) {
+        return service<INewWindowManager>(SID_SNewWindowManager)
+            ->EvaluateNewWindow(L"https://www.example.jp/", nullptr, startPage, nullptr, FALSE,
+                                flags, 0);
+    };
+    const GUID* group = &kiosk_ui::docHostCommandGroup;
+    VARIANT scripts{};
+    HWND owner = window->handle();
+    wchar_t given[] = L"x";
+    LPWSTR user = given;
+    LPWSTR password = given;
+    const std::pair<HRESULT, HRESULT> answers[] = {
+        // {answer, expected}; S_OK from a command: handled, so the control shows nothing itself
+        {commands->Exec(group, OLECMDID_SHOWPRINT, 0, nullptr, nullptr), S_OK},
+        {commands->Exec(group, OLECMDID_SHOWSCRIPTERROR, 0, nullptr, &scripts), S_OK},
+        {commands->Exec(group, 2300, 0, nullptr, nullptr), OLECMDERR_E_NOTSUPPORTED},
+        {commands->Exec(&htmlCommands, OLECMDID_SHOWPRINT, 0, nullptr, nullptr),
+         OLECMDERR_E_UNKNOWNGROUP},
+        {site<IDocHostShowUI>(__uuidof(IDocHostShowUI))
+             ->ShowHelp(nullptr, nullptr, 0, 0, {}, nullptr),
+         S_OK},
+        {newWindow(NWMF_HTMLDIALOG), S_FALSE},
+        {newWindow(NWMF_USERINITED), S_OK},
+        {security->OnSecurityProblem(ERROR_INTERNET_INVALID_CA), E_ABORT},
+        {security->GetWindow(IID_IHttpSecurity, &owner), S_FALSE},
+        {service<IAuthenticate>(IID_IAuthenticate)->Authenticate(&owner, &user, &password),
+         E_ACCESSDENIED},
+    };
+    for (std::size_t row = 0; row < std::size(answers); ++row) {
+        EXPECT_EQ(answers[row].first, answers[row].second) << "row " << row;
+    }
+    EXPECT_TRUE(scripts.vt == VT_BOOL && scripts.boolVal == VARIANT_TRUE) << "scripts go on";
+    EXPECT_TRUE(owner == nullptr && user == nullptr && password == nullptr);
+    const std::string lines = logText();
+    EXPECT_NE(lines.find(" TAL certificate-refused problem=12045\r\n"), std::string::npos);
+    EXPECT_NE(lines.find(" TAL credentials-refused\r\n"), std::string::npos);
+}
+
+// What the box test sees from a timer of the box's own message loop.
+struct {
+    kiosk_ui::MainWindow* window;
+    IDocHostShowUI* showUi;
+    HWND owner;
+    bool modal;
+    LRESULT second;
+} seen;
+
+void CALLBACK LookAtTheBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = ::FindWindowW(L"#32770", L"よろしいですか?");
+    if (box == nullptr) {
+        return;
+    }
+    if (seen.owner != nullptr) {
+        ::EndDialog(box, IDOK);  // still open: the reset did not close it
+        return;
+    }
+    seen.owner = ::GetWindow(box, GW_OWNER);
+    seen.modal = seen.window->browserIsModal();
+    wchar_t text[] = L"二つ目";
+    seen.showUi->ShowMessage(nullptr, text, text, MB_YESNO, nullptr, 0, &seen.second);
+    seen.window->leaveBrowserModal();  // as a reset does
+}
+
+TEST_F(PageGuardTest, APagesBoxIsTheKiosksOwnOneAtATimeAndAResetClosesIt) {
+    start("");
+    ProcessWindowGuard guard(refusals);  // which knows the kiosk's own boxes
+    const kiosk_ui::DialogHooks hooks(guard);
+    const auto showUi = site<IDocHostShowUI>(__uuidof(IDocHostShowUI));
+    seen = {&*window, showUi.Get(), nullptr, false, 0};
+    bool idle = false;
+    window->onBrowserIdle = [&] { idle = true; };
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &LookAtTheBox);
+    wchar_t text[] = L"よろしいですか?";
+    LRESULT answer = 0;
+    EXPECT_EQ(showUi->ShowMessage(nullptr, text, text, MB_OKCANCEL, nullptr, 0, &answer), S_OK);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(seen.owner, window->handle()) << "owned by the main window";
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.second, IDNO) << "a second box is declined at once";
+    EXPECT_EQ(answer, IDCANCEL) << "closed by the reset, as by its Cancel";
+    EXPECT_TRUE(test_support::WaitFor([&] { return idle; }, 2s)) << "the held reset may run";
+    EXPECT_FALSE(window->browserIsModal());
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The return-to-start button window in-process: its font, and a press that brings the browser
-// back to the start page at the next tick.
-#include <ole2.h>
+// The return-to-start button window in-process: its font, the keyboard and a new DPI.
 #include <windows.h>
 
 #include <chrono>
@@ -8,12 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "kiosk/Kiosk.h"
-#include "kiosk/ReturnButton.h"
-#include "kiosk/ui/MainWindow.h"
 #include "kiosk/ui/ReturnButtonWindow.h"
 #include "tests/support/Deadline.h"
-#include "tests/wine/KioskServices.h"
 #include "win32/TextConversion.h"
 
 namespace tal {
@@ -71,45 +65,6 @@ TEST(ReturnButtonWindowTest, ANewDpiSizesTheButtonAndItsFontAndPlacesTheWindowIn
     EXPECT_EQ(rect.left, 144);
     EXPECT_EQ(rect.top, 72);
     EXPECT_EQ(window.left(), 1440.0F);
-}
-
-TEST(ReturnButtonWindowTest, APressBringsTheBrowserBackToTheStartPageAtTheNextTick) {
-    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
-    {
-        test_support::KioskServices services;
-        services.folder.write("TAL.ini",
-                              "[CONFIG]\r\nStartPage=http://start.example/\r\nInitButton=on\r\n");
-
-        kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
-        Kiosk kiosk(services.platform(), window);
-        kiosk_ui::ReturnButtonWindow buttonWindow(::GetModuleHandleW(nullptr));
-        ReturnButton button(
-            ReturnButtonPorts{services.profile, services.process, services.desktop, services.menu},
-            buttonWindow, [&kiosk] { kiosk.requestReset(); });
-        buttonWindow.onClick = [&] { button.press(); };
-        window.onShowReturnButton = [&] { button.show(); };
-        kiosk.start();
-        ASSERT_TRUE(::IsWindowVisible(buttonWindow.window()));
-
-        window.navigate("http://elsewhere.example/");
-        ASSERT_TRUE(test_support::WaitFor(
-            [&] { return window.browser().locationUrl() == L"http://elsewhere.example/"; },
-            std::chrono::seconds(5)))
-            << win32::WideToUtf8(window.browser().locationUrl());
-        ::SendMessageW(::GetDlgItem(buttonWindow.window(), kiosk_ui::buttonId), BM_CLICK, 0, 0);
-        test_support::PumpFor(std::chrono::milliseconds(300));
-        EXPECT_EQ(window.browser().locationUrl(), L"http://elsewhere.example/")
-            << "the press only requests the reset";
-        kiosk.tick();
-        EXPECT_TRUE(test_support::WaitFor(
-            [&] { return window.browser().locationUrl() == L"http://start.example/"; },
-            std::chrono::seconds(5)))
-            << win32::WideToUtf8(window.browser().locationUrl());
-        EXPECT_EQ(::GetPrivateProfileIntA("CONFIG", "InitButtonX", -1,
-                                          services.folder.file("TAL.ini").c_str()),
-                  0);
-    }
-    ::OleUninitialize();
 }
 
 }  // namespace

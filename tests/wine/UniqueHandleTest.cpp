@@ -1,4 +1,4 @@
-// The handle owner against the real close functions.
+// The handle owner against the real close function.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,31 +8,25 @@
 namespace tal {
 namespace {
 
-// A handle value that this process never had: closing it fails and sets an error.
-HANDLE UnknownHandle() {
-    return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0xDEAD0));
-}
-
-TEST(UniqueHandleTest, TheCloseOfAnUnknownHandleChangesTheLastError) {
+// A close that fails sets an error of its own; the owner's reset and destructor, which adapters
+// run between a failed call and their GetLastError, must leave the caller's error as it was.
+TEST(UniqueHandleTest, ResetAndDestructionKeepTheLastErrorOfAFailedClose) {
+    // A handle value that this process never had.
+    const auto unknown = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0xDEAD0));
     ::SetLastError(ERROR_FILE_NOT_FOUND);
-    EXPECT_FALSE(::CloseHandle(UnknownHandle()));
-    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
-}
+    ASSERT_FALSE(::CloseHandle(unknown));
+    ASSERT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << "the close fails";
 
-TEST(UniqueHandleTest, ResetKeepsTheLastErrorAcrossTheClose) {
-    win32::UniqueHandle handle(UnknownHandle());
+    win32::UniqueHandle handle(unknown);
     ::SetLastError(ERROR_FILE_NOT_FOUND);
     handle.reset();
-    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "reset";
     EXPECT_FALSE(handle);
-}
-
-TEST(UniqueHandleTest, DestructionKeepsTheLastErrorAcrossTheClose) {
     {
-        const win32::UniqueHandle handle(UnknownHandle());
-        ::SetLastError(ERROR_FILE_NOT_FOUND);
+        const win32::UniqueHandle destroyed(unknown);
+        ::SetLastError(ERROR_ACCESS_DENIED);
     }
-    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << "destructor";
 }
 
 }  // namespace

@@ -34,10 +34,15 @@ public:
     void click(int id) const { Click(control(id)); }
     // The window with the keyboard focus in the settings tool's thread.
     HWND focus() const;
+    // Under Wine without a window manager, another window can take the foreground as one of the
+    // tool's windows goes. A person would click the dialog then, and the dialog must give the
+    // focus back where it was: this does so when the tool has no active window.
+    void clickIfInactive() const;
 
     // The message box that the settings tool shows now, or null after the timeout.
     HWND waitForMessageBox() const;
-    void pressOk(HWND box) const;
+    // Presses the box's OK; whether the box has closed.
+    bool pressOk(HWND box) const;
     bool waitForExit() const;
 
     // A value of the settings file as stored now; nothing when the key is absent.

@@ -1,4 +1,4 @@
-#include "tests/e2e/SettingsToolDriver.h"
+#include "tests/support/SettingsToolDriver.h"
 
 #include <stdexcept>
 #include <vector>
@@ -9,12 +9,6 @@
 namespace tal::test_support {
 
 namespace {
-
-std::string ClassName(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return win32::WideToUtf8(name);
-}
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
@@ -43,35 +37,27 @@ HWND SettingsToolDriver::focus() const {
     return info.hwndFocus;
 }
 
-HWND SettingsToolDriver::waitForMessageBox() const {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{program_.processId(), nullptr};
-    WaitFor(
-        [&] {
-            ::EnumWindows(
-                [](HWND window, LPARAM parameter) -> BOOL {
-                    auto& s = *reinterpret_cast<Search*>(parameter);
-                    DWORD owner = 0;
-                    ::GetWindowThreadProcessId(window, &owner);
-                    if (owner == s.processId && ::IsWindowVisible(window) &&
-                        ClassName(window) == "#32770") {
-                        s.found = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        programTimeout);
-    return search.found;
+void SettingsToolDriver::clickIfInactive() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog_, nullptr), &info);
+    if (info.hwndActive == nullptr) {
+        ::SetForegroundWindow(::GetLastActivePopup(dialog_));
+    }
 }
 
-void SettingsToolDriver::pressOk(HWND box) const {
-    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    WaitFor([&] { return !::IsWindow(box); }, programTimeout);
+HWND SettingsToolDriver::waitForMessageBox() const {
+    return WaitForProcessWindow(
+        program_.processId(),
+        [](HWND window) { return ::IsWindowVisible(window) && ClassName(window) == "#32770"; },
+        programTimeout);
+}
+
+bool SettingsToolDriver::pressOk(HWND box) const {
+    // What the button sends its box when clicked, without the click's focus and mouse capture.
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(box, IDOK)));
+    return WaitFor([&] { return !::IsWindow(box); }, programTimeout);
 }
 
 bool SettingsToolDriver::waitForExit() const {

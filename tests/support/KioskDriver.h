@@ -29,9 +29,6 @@ public:
     std::string log() const { return program_.folder().read("TAL.log"); }
 
 private:
-    // The main window of this kiosk, also while it is still hidden.
-    HWND mainWindow() const;
-
     ProgramUnderTest program_;
 };
 
@@ -40,10 +37,6 @@ private:
 HWND WaitForReturnButton(DWORD kiosk);
 // Clicks the button of the return button window; true once the kiosk has handled the click.
 bool PressReturnButton(HWND buttonWindow);
-
-// Whether the screen shows something of `window` where it stands, rather than the blank kiosk:
-// a window can be stacked above another and yet not be drawn there.
-bool IsDrawn(HWND window);
 
 // The taskbar window of the Wine desktop, once it exists.
 HWND WaitForTaskBar();
