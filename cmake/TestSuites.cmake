@@ -6,7 +6,7 @@
 #   tal_test_suites(target [LABEL label] [DESKTOP] [ENVIRONMENT var=value...]
 #                   [SMOKE Suite.Case...])
 #
-# A cross-built program runs in one of the Wine sessions of CTest's resource specification
+# A cross-built program runs in one of the Wine sessions that CTest's resource file lists
 # (cmake/wine-*-session*.json): with DESKTOP it holds the session's desktop alone, since its
 # suites open windows, post to every window or share focus, taskbar and lockdown values;
 # otherwise it takes a share of a session. SMOKE cases also make one entry `<target>.smoke`,

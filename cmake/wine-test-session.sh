@@ -1,6 +1,6 @@
 # Sourced by the Wine suites' emulator (wine-emulator.sh) and by tests that run Wine themselves:
 # puts the test in the Wine session that CTest gave it. With scripts/test's two sessions, CTest's
-# resource specification names them a and b; a test holds one `desktop` (the session's desktop
+# resource file names them a and b; a test holds one `desktop` (the session's desktop
 # alone) or a share of one `session`, and TAL_WINE_SESSION_<name> is that session's folder, whose
 # environment file wine_session_prepare wrote. Without them, the session of the caller's own
 # environment is used.
