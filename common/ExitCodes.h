@@ -5,6 +5,9 @@ namespace tal::exit_code {
 // The kiosk did not start because the program it must not run beside has a window open: try
 // again later. Distinct from anything a crash or the C runtime's abort (3) returns.
 inline constexpr int kioskRefused = 75;
+// The kiosk ended so that the watchdog starts a new one at once: its fresh start of the day, or an
+// operator's restart.
+inline constexpr int kioskRestart = 76;
 
 // talwatch.exe
 inline constexpr int watchdogStopped = 0;

@@ -80,6 +80,9 @@ inline constexpr Setting TimeToShutdown{.key = "TimeToShutdown",
                                         .kioskDefault = "",
                                         .settingsToolDefault = "18:00",
                                         .label = "電源切断時刻"};
+// "HH:MM" like TimeToShutdown: the kiosk's fresh start of the day as a new process.
+inline constexpr Setting RestartTime{
+    .key = "RestartTime", .kioskDefault = "", .label = "再起動時刻(HH:MM)"};
 inline constexpr Setting WaitToStart{
     .key = "WaitToStart", .kioskDefault = "0", .kind = SettingKind::seconds, .range = {0, day}};
 inline constexpr Setting TaskBar{.key = "TaskBar",
@@ -169,10 +172,11 @@ inline constexpr Setting HangSeconds{.key = "HangSeconds",
                                      .label = "応答なしの判定(秒)",
                                      .range = {10, 3600, true}};
 
-inline constexpr std::array all{
-    StartPage,  TimeToShutdown, WaitToStart, TaskBar,      TaskBarHide, ContextMenu,  ToolBar,
-    InitButton, InitButtonX,    InitButtonY, ClearSession, IdleReset,   IdleWarning,  BrowserMode,
-    NewWindows, AllowedSites,   Printing,    KeyLock,      TaskManager, OfflineRetry, HangSeconds};
+inline constexpr std::array all{StartPage,    TimeToShutdown, RestartTime, WaitToStart, TaskBar,
+                                TaskBarHide,  ContextMenu,    ToolBar,     InitButton,  InitButtonX,
+                                InitButtonY,  ClearSession,   IdleReset,   IdleWarning, BrowserMode,
+                                NewWindows,   AllowedSites,   Printing,    KeyLock,     TaskManager,
+                                OfflineRetry, HangSeconds};
 }  // namespace settings
 
 // The default of a key of seconds as a number; the key's default is whole digits.

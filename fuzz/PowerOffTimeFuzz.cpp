@@ -9,7 +9,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fuzz/Require.h"
-#include "kiosk/PowerOffTime.h"
+#include "kiosk/ClockMinute.h"
 
 namespace {
 
@@ -37,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     time.second = input.ConsumeIntegralInRange(0, 59);
     const std::string stored = input.ConsumeRemainingBytesAsString();
 
-    const std::string clock = tal::PowerOffClockText(time);
+    const std::string clock = tal::ClockText(time);
     TAL_REQUIRE(NamesMinute(clock, time));
-    TAL_REQUIRE(tal::IsPowerOffTime(time, clock));
+    TAL_REQUIRE(tal::IsClockMinute(time, clock));
 
-    const bool matches = tal::IsPowerOffTime(time, stored);
+    const bool matches = tal::IsClockMinute(time, stored);
     TAL_REQUIRE(matches == NamesMinute(stored, time));
     tal::platform::TimeOfDay otherSecond = time;
     otherSecond.second = (time.second + 31) % 60;
-    TAL_REQUIRE(tal::IsPowerOffTime(otherSecond, stored) == matches);
+    TAL_REQUIRE(tal::IsClockMinute(otherSecond, stored) == matches);
     return 0;
 }

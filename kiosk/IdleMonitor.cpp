@@ -5,19 +5,9 @@
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
+#include "kiosk/TickSince.h"
 
 namespace tal {
-
-namespace {
-
-// Milliseconds from `then` to `now` on the wrapping 32-bit tick. A time that lies ahead of now
-// (injected input can carry one) reads as now.
-std::uint32_t Since(std::uint32_t now, std::uint32_t then) {
-    const std::uint32_t elapsed = now - then;
-    return elapsed > 0x80000000U ? 0 : elapsed;
-}
-
-}  // namespace
 
 std::optional<std::uint32_t> SecondsSettingMilliseconds(std::string_view text) {
     const std::optional<double> seconds = NumericValue(text);
@@ -44,9 +34,9 @@ IdleStep IdleMonitor::step(const platform::InputTimes& times) {
     if (!touched) {
         return {};
     }
-    std::uint32_t idle = Since(times.now, personInput_);
+    std::uint32_t idle = MillisecondsSince(times.now, personInput_);
     if (continuedAt_) {
-        idle = std::min(idle, Since(times.now, *continuedAt_));
+        idle = std::min(idle, MillisecondsSince(times.now, *continuedAt_));
     }
     if (idle >= resetAfter_) {
         return {IdleStep::Kind::reset, 0};

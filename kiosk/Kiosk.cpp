@@ -2,15 +2,16 @@
 
 #include <vector>
 
+#include "common/ExitCodes.h"
 #include "common/Flags.h"
 #include "common/NumberText.h"
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
 #include "kiosk/BrowserMode.h"
+#include "kiosk/ClockMinute.h"
 #include "kiosk/Lockdown.h"
 #include "kiosk/PowerOff.h"
-#include "kiosk/PowerOffTime.h"
 #include "kiosk/SessionWipe.h"
 #include "kiosk/StartDelay.h"
 
@@ -21,6 +22,18 @@ namespace {
 // The kiosk refuses to start beside the program whose window carries this title.
 constexpr const char* foreignProgramTitle = "Rx7300";
 constexpr std::uint32_t tickInterval = 1000;
+// Long enough for a kiosk's start on a busy PC; a copy that takes longer starts all the same.
+constexpr std::uint32_t copyTakesInputWait = 10'000;
+
+const char* RestartReasonName(RestartReason reason) {
+    switch (reason) {
+        case RestartReason::operatorMenu:
+            return "operator";
+        case RestartReason::scheduled:
+            break;
+    }
+    return "scheduled";
+}
 
 }  // namespace
 
@@ -50,9 +63,14 @@ void Kiosk::start() {
     }
     startPage_ = settings.ReadSetting(settings::StartPage);
     powerOffTime_ = settings.ReadSetting(settings::TimeToShutdown);
+    restartSchedule_ =
+        RestartSchedule(settings.ReadSetting(settings::RestartTime), ports_.clock.localTime());
     readSessionSettings(settings);
     pageRules_.emplace(settings, startPage_, ports_.ansiText);
     locksSystemKeys_ = FlagIs(settings.ReadSetting(settings::KeyLock), flagOn);
+    if (locksSystemKeys_) {
+        switchHotkeysOff();
+    }
     logStart(settings);
     logMalformedSites();
     windowGuard_.takeSnapshot();
@@ -171,8 +189,13 @@ void Kiosk::tick() {
         ~TickEnd() { inTick = false; }
     } tickEnd{inTick_};
 
-    if (IsPowerOffTime(ports_.clock.localTime(), powerOffTime_)) {
+    const platform::TimeOfDay time = ports_.clock.localTime();
+    if (IsClockMinute(time, powerOffTime_)) {
         powerOff();
+    }
+    if (restartSchedule_.due(time, ports_.input.inputTimes()) &&
+        restart(RestartReason::scheduled)) {
+        return;
     }
     if (ports_.screenSaver.isRunning()) {
         resetPending_ = true;
@@ -329,6 +352,52 @@ void Kiosk::onBrowserIdle() {
     if (heldReset_) {
         reset(*heldReset_);
     }
+}
+
+bool Kiosk::restart(RestartReason reason) {
+    if (closed_) {
+        return true;
+    }
+    ports_.log.write("restart", {{"reason", RestartReasonName(reason)}});
+    if (ports_.succession.watchdogRuns()) {
+        exitCode_ = exit_code::kioskRestart;
+        leave();
+        return true;
+    }
+    // The copy reads the hotkeys as the operator set them, and puts them back so when it ends.
+    const bool hotkeysWereOff = hotkeys_.has_value();
+    hotkeys_.reset();
+    if (!ports_.succession.startCopy(copyTakesInputWait)) {
+        ports_.log.write("restart-failed", {{"error", ports_.succession.lastError()}});
+        if (hotkeysWereOff) {
+            switchHotkeysOff();
+        }
+        return false;
+    }
+    leave();
+    return true;
+}
+
+void Kiosk::endWithWatchdog() {
+    if (closed_) {
+        return;
+    }
+    // Asked before the kiosk ends: the watchdog wakes for the stop first and does not take the
+    // kiosk's end for a crash to recover from.
+    if (ports_.succession.watchdogRuns() && !ports_.succession.requestWatchdogStop()) {
+        ports_.log.write("watchdog-stop-failed", {{"error", ports_.succession.lastError()}});
+    }
+    leave();
+}
+
+void Kiosk::switchHotkeysOff() {
+    hotkeys_.emplace(ports_.accessibility, ports_.log);
+    hotkeys_->switchOff();
+}
+
+void Kiosk::leave() {
+    closed_ = true;
+    view_.close();
 }
 
 void Kiosk::onBrowserFocus() {

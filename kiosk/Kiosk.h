@@ -7,12 +7,15 @@
 #include <string_view>
 
 #include "common/EventLog.h"
+#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
 #include "kiosk/OfflineRetry.h"
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
+#include "kiosk/RestartSchedule.h"
 #include "kiosk/WindowGuard.h"
+#include "platform/AccessibilityFeatures.h"
 #include "platform/AnsiText.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
@@ -24,6 +27,7 @@
 #include "platform/Registry.h"
 #include "platform/ScreenSaver.h"
 #include "platform/SessionSnapshot.h"
+#include "platform/Succession.h"
 #include "platform/SystemShutdown.h"
 #include "platform/SystemVersion.h"
 #include "platform/UserInput.h"
@@ -46,13 +50,19 @@ struct KioskPorts {
     platform::InternetSession& session;
     platform::UserInput& input;
     platform::AnsiText& ansiText;
+    platform::AccessibilityFeatures& accessibility;
+    platform::Succession& succession;
     EventLog& log;
     platform::SystemVersion& system;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
 
-// The kiosk's main window: start-up, the supervision tick and the reset request.
+// Why the kiosk makes way for a new process of itself.
+enum class RestartReason { scheduled, operatorMenu };
+
+// The kiosk's main window: start-up, the supervision tick, the reset request and the kiosk's own
+// restart and end.
 class Kiosk {
 public:
     // `version` is the program's, for the log.
@@ -63,12 +73,14 @@ public:
     bool refusedToStart() const { return refused_; }
     // What the kiosk lets a page do, known once start-up has read the settings.
     const PageRules* pageRules() const { return pageRules_ ? &*pageRules_ : nullptr; }
-    // Whether the system keys that leave the kiosk are to be swallowed.
+    // Whether the system keys that leave the kiosk are to be swallowed; the accessibility hotkeys
+    // are off meanwhile.
     bool locksSystemKeys() const { return locksSystemKeys_; }
     // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
     // start-up that is still in its wait ends there.
     void onClosed() { closed_ = true; }
-    // Once a second: the power-off time, the screen saver, a pending reset and inactivity.
+    // Once a second: the power-off time, the daily restart, the screen saver, a pending reset and
+    // inactivity.
     void tick();
     void onBrowserFocus();
     // A navigation of the page itself failed: its address (UTF-8) and NavigateError's status. True
@@ -85,6 +97,18 @@ public:
     void continueSession();
     // The browser control is no longer modal: a reset held back for it runs now.
     void onBrowserIdle();
+
+    // Makes way for a new process of the kiosk. With the session's watchdog running the kiosk
+    // ends with exit_code::kioskRestart, which the watchdog answers with a start at once; without
+    // it, the kiosk starts a copy of itself and ends once the copy takes input (by then the copy
+    // holds the session's kept window snapshot). False when the copy could not start: the kiosk
+    // then goes on as before.
+    bool restart(RestartReason reason);
+    // Ends the kiosk for good: first asks the session's watchdog, when one runs, to stop, as
+    // `talwatch.exe /stop` does, so that it takes this end for the end of its watch.
+    void endWithWatchdog();
+    // The program's exit code, once the kiosk has chosen one.
+    std::optional<int> exitCode() const { return exitCode_; }
 
     // Waits `milliseconds` while window messages go on being handled, or until one of them
     // closes the window or asks the program to quit.
@@ -105,12 +129,16 @@ private:
     void retryOffline();
     // Shows, updates or hides the offline notice as the outage stands.
     void showOfflineState();
+    void switchHotkeysOff();
+    // Closes the window, which ends the program.
+    void leave();
 
     KioskPorts ports_;
     KioskView& view_;
     WindowGuard windowGuard_;
     std::string startPage_;
     std::string powerOffTime_;
+    RestartSchedule restartSchedule_;
     bool clearSession_ = false;
     IdleMonitor idle_;
     bool idleWarningShown_ = false;
@@ -124,6 +152,8 @@ private:
     std::string version_;
     std::optional<PageRules> pageRules_;
     bool locksSystemKeys_ = false;
+    std::optional<AccessibilityHotkeys> hotkeys_;
+    std::optional<int> exitCode_;
 };
 
 }  // namespace tal

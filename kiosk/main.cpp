@@ -11,7 +11,6 @@
 #include "Version.h"
 #include "common/EventLog.h"
 #include "common/ExitCodes.h"
-#include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/Kiosk.h"
 #include "kiosk/PagePrompts.h"
 #include "kiosk/ProcessWindowGuard.h"
@@ -38,6 +37,7 @@
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScreenSaver.h"
 #include "win32/Win32SessionSnapshot.h"
+#include "win32/Win32Succession.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 #include "win32/Win32SystemVersion.h"
@@ -68,10 +68,11 @@ public:
         : instance_(instance),
           log_(log),
           window_(instance),
-          kiosk_(tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_,
-                                 screenSaver_, shutdown_, messageBoxes_, session_, input_,
-                                 ansiText_, log_, system_, &sessionSnapshot_},
-                 window_, TAL_VERSION_TEXT) {
+          kiosk_(
+              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
+                              shutdown_, messageBoxes_, session_, input_, ansiText_, accessibility_,
+                              succession_, log_, system_, &sessionSnapshot_},
+              window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
         if (!dialogHooks_.installed()) {
@@ -120,8 +121,6 @@ public:
             if (!keyLock_->installed()) {
                 log_.write("keylock-failed", {{"error", keyLock_->error()}});
             }
-            hotkeys_.emplace(accessibility_, log_);
-            hotkeys_->switchOff();
         }
         window_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
@@ -148,7 +147,7 @@ public:
         if (const std::exception_ptr failure = window_.failure()) {
             std::rethrow_exception(failure);
         }
-        return static_cast<int>(message.wParam);
+        return kiosk_.exitCode().value_or(static_cast<int>(message.wParam));
     }
 
 private:
@@ -180,6 +179,7 @@ private:
     tal::win32::Win32AccessibilityFeatures accessibility_;
     tal::win32::Win32AnsiText ansiText_;
     tal::win32::Win32SystemVersion system_;
+    tal::win32::Win32Succession succession_;
     // Before the first window: every window of the process passes the guard.
     tal::RefusalLog refusals_{log_, clock_};
     tal::ProcessWindowGuard windowGuard_{refusals_};
@@ -189,7 +189,6 @@ private:
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
-    std::optional<tal::AccessibilityHotkeys> hotkeys_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;
 };

@@ -67,6 +67,31 @@ constexpr std::array choiceLists{
     ChoiceList{AdvancedChoice::newWindows, settings::NewWindows},
 };
 
+// A time of day typed as "H:MM" or "HH:MM" (24-hour) in the form the settings store it, "HH:MM";
+// nothing for anything else.
+std::optional<std::string> StoredClockText(std::string_view typed) {
+    const std::size_t colon = typed.find(':');
+    if (colon == 0 || colon > 2 || typed.size() != colon + 3) {
+        return std::nullopt;
+    }
+    const auto number = [](std::string_view digits) -> std::optional<int> {
+        int value = 0;
+        for (const char digit : digits) {
+            if (digit < '0' || digit > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + (digit - '0');
+        }
+        return value;
+    };
+    const std::optional<int> hour = number(typed.substr(0, colon));
+    const std::optional<int> minute = number(typed.substr(colon + 1));
+    if (!hour || !minute || *hour > 23 || *minute > 59) {
+        return std::nullopt;
+    }
+    return FormatTwoDigits(*hour) + ":" + FormatTwoDigits(*minute);
+}
+
 std::vector<std::string> Names(std::span<const Choice> choices) {
     std::vector<std::string> names;
     for (const Choice& choice : choices) {
@@ -143,6 +168,10 @@ void AdvancedSettingsForm::load() {
     view_.setText(AdvancedText::allowedSites, OnePerLine(file.ReadSetting(settings::AllowedSites)));
     if (managed(settings::AllowedSites)) {
         view_.disable(AdvancedText::allowedSites);
+    }
+    view_.setText(AdvancedText::restartTime, file.ReadSetting(settings::RestartTime));
+    if (managed(settings::RestartTime)) {
+        view_.disable(AdvancedText::restartTime);
     }
     for (const FlagBox& box : flagBoxes) {
         view_.setChecked(box.control, FlagIs(file.ReadSetting(box.setting), box.checkedWord));
@@ -238,6 +267,25 @@ void AdvancedSettingsForm::saveAndClose() {
             }
         }
         writes.emplace_back(settings::AllowedSites.key, OneLine(*sites));
+    }
+    if (!isManaged(settings::RestartTime)) {
+        const std::optional<std::string> entered =
+            entry(AdvancedText::restartTime, settings::RestartTime);
+        if (!entered) {
+            return;
+        }
+        // Empty: the kiosk never restarts.
+        const std::string typed = Trimmed(*entered);
+        const std::optional<std::string> time =
+            typed.empty() ? std::optional<std::string>(typed) : StoredClockText(typed);
+        if (!time) {
+            showError(std::string(settings::RestartTime.label) +
+                      "は 00:00 から 23:59 までの時刻で入力してください。空欄なら再起動しません。");
+            view_.setFocus(AdvancedText::restartTime);
+            return;
+        }
+        view_.setText(AdvancedText::restartTime, *time);
+        writes.emplace_back(settings::RestartTime.key, *time);
     }
     for (const FlagBox& box : flagBoxes) {
         if (!isManaged(box.setting)) {

@@ -7,8 +7,16 @@
 
 namespace tal {
 
-// The advanced dialog's number fields and its field for the allowed sites.
-enum class AdvancedText { idleReset, idleWarning, hangSeconds, offlineRetry, allowedSites };
+// The advanced dialog's number fields, its field for the allowed sites and the one for the
+// kiosk's daily restart.
+enum class AdvancedText {
+    idleReset,
+    idleWarning,
+    hangSeconds,
+    offlineRetry,
+    allowedSites,
+    restartTime
+};
 // Its check boxes. Checked means: forget the visitor, allow printing, lock the system keys,
 // switch the Task Manager off.
 enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };

@@ -1,10 +1,14 @@
 #include "watchdog/RestartPolicy.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tal::watchdog {
 
 void RestartPolicy::recordStart(std::uint64_t now) {
+    if (std::exchange(nextStartUncounted_, false)) {
+        return;
+    }
     starts_.push_back(now);
     // Only the last few starts can tell a pile-up.
     if (starts_.size() > pileUpStarts + 1) {
@@ -16,6 +20,12 @@ RestartDelay RestartPolicy::afterEnd(std::uint64_t now, EndReason reason, std::u
     if (ranFor >= goodRun) {
         backOff_ = 0;
         starts_.clear();
+    }
+    if (reason == EndReason::requested) {
+        // The kiosk's fresh start of the day or an operator's restart: no crash, at once, and
+        // whatever back-off is in force stays as it was.
+        nextStartUncounted_ = true;
+        return {0, false};
     }
     if (reason == EndReason::refused) {
         // The other program's window is up: no crash, so no back-off either.

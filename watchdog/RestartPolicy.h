@@ -11,6 +11,7 @@ enum class EndReason {
     hung,        // the watchdog ended it because its window stopped answering
     windowless,  // the watchdog ended it because it ran on without its window (its error box)
     refused,     // it declined to start (its own exit code says so)
+    requested,   // it ended so that a new one starts at once (its own exit code says so)
     notStarted,  // the start itself failed
 };
 
@@ -32,6 +33,7 @@ public:
     static constexpr std::uint64_t goodRun = 600'000;
     static constexpr std::uint64_t refusalDelay = 60'000;
 
+    // Every start but the one that answers a requested restart counts toward a pile-up.
     void recordStart(std::uint64_t now);
     // `ranFor`: how long the kiosk ran before it ended (0 when it did not start).
     RestartDelay afterEnd(std::uint64_t now, EndReason reason, std::uint64_t ranFor);
@@ -44,6 +46,7 @@ private:
 
     std::deque<std::uint64_t> starts_;
     std::uint64_t backOff_ = 0;
+    bool nextStartUncounted_ = false;
 };
 
 }  // namespace tal::watchdog

@@ -33,6 +33,8 @@ const char* ReasonName(EndReason reason) {
             return "failed";
         case EndReason::windowless:
             return "error";
+        case EndReason::requested:
+            return "requested";
         case EndReason::ended:
             break;
     }
@@ -227,6 +229,7 @@ void Watchdog::onKioskEnded(std::uint64_t now) {
     ports_.log.write("kiosk-exit", {{"pid", kioskId_}, {"code", ExitCodeText(code)}});
     const EndReason reason = endingFor_                        ? *endingFor_
                              : code == exit_code::kioskRefused ? EndReason::refused
+                             : code == exit_code::kioskRestart ? EndReason::requested
                                                                : EndReason::ended;
     // A kiosk without its window served no one since it last answered.
     const std::uint64_t ranFor = (reason == EndReason::windowless ? lastAnswer_ : now) - startedAt_;

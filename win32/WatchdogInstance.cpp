@@ -21,14 +21,23 @@ std::optional<WatchdogInstance> WatchdogInstance::claim() {
     return WatchdogInstance(std::move(mutex), std::move(stopEvent));
 }
 
+bool WatchdogRuns() {
+    return UniqueHandle(::OpenMutexW(SYNCHRONIZE, FALSE, WatchdogInstance::mutexName)).get() !=
+           nullptr;
+}
+
+bool SignalWatchdogStop() {
+    const UniqueHandle stopEvent(
+        ::OpenEventW(EVENT_MODIFY_STATE, FALSE, WatchdogInstance::stopEventName));
+    return stopEvent && ::SetEvent(stopEvent.get());
+}
+
 StopResult RequestWatchdogStop(std::chrono::milliseconds timeout) {
     const UniqueHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, WatchdogInstance::mutexName));
     if (!mutex) {
         return StopResult::noneRunning;
     }
-    const UniqueHandle stopEvent(
-        ::OpenEventW(EVENT_MODIFY_STATE, FALSE, WatchdogInstance::stopEventName));
-    if (!stopEvent || !::SetEvent(stopEvent.get())) {
+    if (!SignalWatchdogStop()) {
         return StopResult::stillRunning;
     }
     // The watchdog holds the mutex until it ends; its end abandons it if it never let go.

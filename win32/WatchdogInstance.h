@@ -40,6 +40,12 @@ private:
     UniqueHandle stopEvent_;
 };
 
+// Whether a watchdog runs in this session: its mutex exists while it does.
+bool WatchdogRuns();
+// Sets the stop event of this session's watchdog without waiting for it to end; false when there
+// is none or it could not be set (GetLastError tells why).
+bool SignalWatchdogStop();
+
 enum class StopResult { stopped, noneRunning, stillRunning };
 
 // Asks the watchdog of this session to stop and waits until its mutex is free, at most `timeout`.

@@ -20,6 +20,8 @@ int IdOf(AdvancedText control) {
             return advanced::offlineRetry;
         case AdvancedText::allowedSites:
             return advanced::allowedSites;
+        case AdvancedText::restartTime:
+            return advanced::restartTime;
     }
     throw std::logic_error("unknown advanced text control");
 }

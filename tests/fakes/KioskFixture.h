@@ -4,6 +4,7 @@
 
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
+#include "tests/fakes/FakeAccessibilityFeatures.h"
 #include "tests/fakes/FakeAnsiText.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
@@ -17,6 +18,7 @@
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeScreenSaver.h"
+#include "tests/fakes/FakeSuccession.h"
 #include "tests/fakes/FakeSystemShutdown.h"
 #include "tests/fakes/FakeSystemVersion.h"
 #include "tests/fakes/FakeUserInput.h"
@@ -38,13 +40,16 @@ struct KioskFixture {
     FakeInternetSession session{log};
     FakeUserInput input;
     Latin1AnsiText ansiText;
+    FakeAccessibilityFeatures accessibility;
+    FakeSuccession succession{log};
     FakeLogStorage logStorage;
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
     FakeSystemVersion system;
     FakeKioskView view{log};
     Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                           messageBoxes, session, input, ansiText, eventLog, system},
+                           messageBoxes, session, input, ansiText, accessibility, succession,
+                           eventLog, system},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

@@ -33,11 +33,13 @@ TEST_F(AdvancedSettingsTest, LoadsTheKiosksDefaultsAndTheSitesOnePerLine) {
     store("BrowserMode", "LEGACY");
     store("NewWindows", "whatever");
     store("TaskManager", "off");
+    store("RestartTime", "04:30");
     advanced.load();
     EXPECT_EQ(advancedView.texts[AdvancedText::idleReset], "0");
     EXPECT_EQ(advancedView.texts[AdvancedText::idleWarning], "10");
     EXPECT_EQ(advancedView.texts[AdvancedText::hangSeconds], "30");
     EXPECT_EQ(advancedView.texts[AdvancedText::allowedSites], "https://a.example/\r\n*.b.example");
+    EXPECT_EQ(advancedView.texts[AdvancedText::restartTime], "04:30");
     EXPECT_EQ(advancedView.lists[AdvancedChoice::browserMode],
               (std::vector<std::string>{"最新の表示モード", "古い互換表示モード"}));
     EXPECT_EQ(advancedView.selected[AdvancedChoice::browserMode], 1U);
@@ -55,8 +57,10 @@ TEST_F(AdvancedSettingsTest, SavesItsOwnKeysOnlyWithTheSitesOnOneLine) {
     advancedView.texts[AdvancedText::allowedSites] = "https://a.example/\r\n\r\n*.b.example\r\n";
     advancedView.checks[AdvancedCheck::clearSession] = true;
     advancedView.selected[AdvancedChoice::newWindows] = 1;
+    advancedView.texts[AdvancedText::restartTime] = " 3:05 ";
     advanced.saveAndClose();
     ASSERT_TRUE(advancedView.closed);
+    EXPECT_EQ(stored("RestartTime"), "03:05") << "as the kiosk compares it";
     EXPECT_EQ(stored("IdleReset"), "180");
     EXPECT_EQ(stored("AllowedSites"), "https://a.example/ *.b.example");
     EXPECT_EQ(stored("ClearSession"), "on");
@@ -90,6 +94,8 @@ TEST_P(RefusedNumberTest, NamesTheFieldFocusesItAndWritesNothing) {
 
 constexpr const char* idleMessage =
     "無操作リセット(秒)は 0 から 86400 までの数値で入力してください。";
+constexpr const char* restartMessage =
+    "再起動時刻(HH:MM)は 00:00 から 23:59 までの時刻で入力してください。空欄なら再起動しません。";
 constexpr const char* hangMessage =
     "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
 constexpr const char* offlineMessage =
@@ -112,6 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedNumberCase{AdvancedText::hangSeconds, "30.5", hangMessage},
                     RefusedNumberCase{AdvancedText::hangSeconds, "3601", hangMessage},
                     RefusedNumberCase{AdvancedText::offlineRetry, "1.5", offlineMessage},
+                    RefusedNumberCase{AdvancedText::restartTime, "24:00", restartMessage},
+                    RefusedNumberCase{AdvancedText::restartTime, "03:60", restartMessage},
+                    RefusedNumberCase{AdvancedText::restartTime, "03:05:00", restartMessage},
                     RefusedNumberCase{
                         AdvancedText::allowedSites,
                         "https://a.example/\r\nwww.city.example.jp/\r\nhttps//b.example/",

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "kiosk/PowerOffTime.h"
+#include "kiosk/ClockMinute.h"
 #include "tests/fakes/KioskFixture.h"
 
 namespace tal {
@@ -133,20 +133,20 @@ TEST_F(PowerOffTickTest, TicksWhileTheErrorBoxIsOpenDoNothing) {
 
 struct ClockCase {
     platform::TimeOfDay time;
-    const char* powerOffTime;
+    const char* stored;
     bool matches;
 };
 
-class IsPowerOffTimeTest : public testing::TestWithParam<ClockCase> {};
+class IsClockMinuteTest : public testing::TestWithParam<ClockCase> {};
 
-TEST_P(IsPowerOffTimeTest, ComparesTwoDigitTwentyFourHourText) {
+TEST_P(IsClockMinuteTest, ComparesTwoDigitTwentyFourHourText) {
     const auto& c = GetParam();
-    EXPECT_EQ(IsPowerOffTime(c.time, c.powerOffTime), c.matches)
-        << c.time.hour << ":" << c.time.minute << " against \"" << c.powerOffTime << "\"";
+    EXPECT_EQ(IsClockMinute(c.time, c.stored), c.matches)
+        << c.time.hour << ":" << c.time.minute << " against \"" << c.stored << "\"";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Times, IsPowerOffTimeTest,
+    Times, IsClockMinuteTest,
     testing::Values(ClockCase{{9, 30, 0}, "09:30", true}, ClockCase{{9, 30, 59}, "09:30", true},
                     ClockCase{{9, 30, 0}, "9:30", false}, ClockCase{{18, 0, 0}, "18:00", true},
                     ClockCase{{6, 0, 0}, "18:00", false}, ClockCase{{0, 0, 0}, "00:00", true},

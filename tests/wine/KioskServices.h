@@ -5,6 +5,7 @@
 #include "common/EventLog.h"
 #include "kiosk/Kiosk.h"
 #include "tests/support/TemporaryFolder.h"
+#include "win32/Win32AccessibilityFeatures.h"
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
@@ -17,6 +18,7 @@
 #include "win32/Win32ProfileFile.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScreenSaver.h"
+#include "win32/Win32Succession.h"
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 #include "win32/Win32SystemVersion.h"
@@ -60,6 +62,8 @@ struct KioskServices {
     win32::Win32InternetSession session;
     win32::Win32UserInput input;
     win32::Win32AnsiText ansiText;
+    win32::Win32AccessibilityFeatures accessibility;
+    win32::Win32Succession succession;
     FolderLogStorage logStorage{folder.path()};
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
@@ -73,8 +77,9 @@ struct KioskServices {
     }
 
     KioskPorts platform() {
-        return {profile,  registry,     desktop, clock, pump,     process, screenSaver,
-                shutdown, messageBoxes, session, input, ansiText, log,     system};
+        return {profile,       registry,   desktop,      clock,   pump,  process,
+                screenSaver,   shutdown,   messageBoxes, session, input, ansiText,
+                accessibility, succession, log,          system};
     }
 };
 
