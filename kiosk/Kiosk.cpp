@@ -25,16 +25,6 @@ constexpr std::uint32_t tickInterval = 1000;
 // Long enough for a kiosk's start on a busy PC; a copy that takes longer starts all the same.
 constexpr std::uint32_t copyTakesInputWait = 10'000;
 
-const char* RestartReasonName(RestartReason reason) {
-    switch (reason) {
-        case RestartReason::operatorMenu:
-            return "operator";
-        case RestartReason::scheduled:
-            break;
-    }
-    return "scheduled";
-}
-
 }  // namespace
 
 Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
@@ -193,8 +183,7 @@ void Kiosk::tick() {
     if (IsClockMinute(time, powerOffTime_)) {
         powerOff();
     }
-    if (restartSchedule_.due(time, ports_.input.inputTimes()) &&
-        restart(RestartReason::scheduled)) {
+    if (restartSchedule_.due(time, ports_.input.inputTimes()) && restart()) {
         return;
     }
     if (ports_.screenSaver.isRunning()) {
@@ -354,11 +343,11 @@ void Kiosk::onBrowserIdle() {
     }
 }
 
-bool Kiosk::restart(RestartReason reason) {
+bool Kiosk::restart() {
     if (closed_) {
         return true;
     }
-    ports_.log.write("restart", {{"reason", RestartReasonName(reason)}});
+    ports_.log.write("restart", {{"reason", "scheduled"}});
     if (ports_.succession.watchdogRuns()) {
         exitCode_ = exit_code::kioskRestart;
         leave();
@@ -376,18 +365,6 @@ bool Kiosk::restart(RestartReason reason) {
     }
     leave();
     return true;
-}
-
-void Kiosk::endWithWatchdog() {
-    if (closed_) {
-        return;
-    }
-    // Asked before the kiosk ends: the watchdog wakes for the stop first and does not take the
-    // kiosk's end for a crash to recover from.
-    if (ports_.succession.watchdogRuns() && !ports_.succession.requestWatchdogStop()) {
-        ports_.log.write("watchdog-stop-failed", {{"error", ports_.succession.lastError()}});
-    }
-    leave();
 }
 
 void Kiosk::switchHotkeysOff() {

@@ -58,9 +58,6 @@ struct KioskPorts {
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
 
-// Why the kiosk makes way for a new process of itself.
-enum class RestartReason { scheduled, operatorMenu };
-
 // The kiosk's main window: start-up, the supervision tick, the reset request and the kiosk's own
 // restart and end.
 class Kiosk {
@@ -103,10 +100,7 @@ public:
     // it, the kiosk starts a copy of itself and ends once the copy takes input (by then the copy
     // holds the session's kept window snapshot). False when the copy could not start: the kiosk
     // then goes on as before.
-    bool restart(RestartReason reason);
-    // Ends the kiosk for good: first asks the session's watchdog, when one runs, to stop, as
-    // `talwatch.exe /stop` does, so that it takes this end for the end of its watch.
-    void endWithWatchdog();
+    bool restart();
     // The program's exit code, once the kiosk has chosen one.
     std::optional<int> exitCode() const { return exitCode_; }
 

@@ -12,9 +12,6 @@ public:
 
     // OpenMutexW on the watchdog's mutex: whether a watchdog runs in this session.
     virtual bool watchdogRuns() = 0;
-    // SetEvent on the watchdog's stop event, as `talwatch.exe /stop` does, without waiting for the
-    // watchdog to end; false when the event could not be set.
-    virtual bool requestWatchdogStop() = 0;
     // CreateProcessW of this program's executable with this process's command line and current
     // folder, then WaitForInputIdle on the new process for at most `waitMilliseconds`; false when
     // the start failed.

@@ -20,14 +20,6 @@ bool Win32Succession::watchdogRuns() {
     return WatchdogRuns();
 }
 
-bool Win32Succession::requestWatchdogStop() {
-    if (SignalWatchdogStop()) {
-        return true;
-    }
-    lastError_ = ::GetLastError();
-    return false;
-}
-
 bool Win32Succession::startCopy(std::uint32_t waitMilliseconds) {
     // The executable by its own path: the command line may name it without a folder, or unquoted
     // with blanks.

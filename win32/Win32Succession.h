@@ -9,7 +9,6 @@ namespace tal::win32 {
 class Win32Succession : public platform::Succession {
 public:
     bool watchdogRuns() override;
-    bool requestWatchdogStop() override;
     bool startCopy(std::uint32_t waitMilliseconds) override;
     std::uint32_t lastError() override { return lastError_; }
 

@@ -16,16 +16,11 @@ public:
     explicit FakeSuccession(CallLog& log) : log_(log) {}
 
     bool watchdog = false;
-    bool stopFails = false;
     bool copyFails = false;
     // Runs as the copy starts.
     std::function<void()> onStartCopy;
 
     bool watchdogRuns() override { return watchdog; }
-    bool requestWatchdogStop() override {
-        log_.add("SetEvent stop");
-        return !stopFails;
-    }
     bool startCopy(std::uint32_t waitMilliseconds) override {
         log_.add("CreateProcess copy wait=" + std::to_string(waitMilliseconds));
         if (onStartCopy) {

@@ -70,8 +70,6 @@ using Lines = std::vector<std::string>;
 
 struct PathCase {
     const char* name;
-    // Restarts for this reason; none: ends for good.
-    std::optional<RestartReason> restart;
     bool watchdog;
     bool fails;
     // The platform calls from the request on, and TAL.log's events after the start line.
@@ -101,7 +99,6 @@ TEST_P(RestartPathTest, MakesWayForTheNextProcessOrEndsForGood) {
     setting("KeyLock", "on");
     accessibility.stored[platform::AccessibilityFeature::stickyKeys] = asSet;
     succession.watchdog = c.watchdog;
-    succession.stopFails = c.fails;
     succession.copyFails = c.fails;
     succession.onStartCopy = [&] {
         EXPECT_EQ(accessibility.stored[platform::AccessibilityFeature::stickyKeys], asSet)
@@ -110,11 +107,7 @@ TEST_P(RestartPathTest, MakesWayForTheNextProcessOrEndsForGood) {
     kiosk.start();
     log.calls.clear();
 
-    if (c.restart) {
-        EXPECT_EQ(kiosk.restart(*c.restart), !c.fails || c.watchdog);
-    } else {
-        kiosk.endWithWatchdog();
-    }
+    EXPECT_EQ(kiosk.restart(), !c.fails || c.watchdog);
 
     EXPECT_EQ(log.calls, c.calls);
     EXPECT_EQ(EventsAfterStart(logStorage.text("C:\\Kiosk\\TAL.log")), c.events);
@@ -122,29 +115,21 @@ TEST_P(RestartPathTest, MakesWayForTheNextProcessOrEndsForGood) {
     EXPECT_EQ(accessibility.stored[platform::AccessibilityFeature::stickyKeys], c.stickyKeysAfter);
 }
 
-const Lines none;
 const Lines closes{"Close"};
 const Lines copies{"CreateProcess copy wait=10000", "Close"};
 const Lines copyOnly{"CreateProcess copy wait=10000"};
-const Lines stops{"SetEvent stop", "Close"};
 const Lines scheduled{"restart reason=scheduled"};
 const Lines copyFailed{"restart reason=scheduled", "restart-failed error=5"};
-const Lines stopFailed{"watchdog-stop-failed error=5"};
 constexpr std::uint32_t active = platform::accessibility_flag::hotkeyActive;
-constexpr auto daily = RestartReason::scheduled;
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, RestartPathTest,
-    testing::Values(PathCase{"WithTheWatchdogTheKioskEndsWithItsRestartCode", daily, true, false,
-                             closes, scheduled, exit_code::kioskRestart, 0},
-                    PathCase{"WithoutItTheKioskStartsACopyAndEnds", daily, false, false, copies,
-                             scheduled, std::nullopt, active},
-                    PathCase{"ACopyThatCannotStartLeavesTheKioskAsItWas", daily, false, true,
-                             copyOnly, copyFailed, std::nullopt, 0},
-                    PathCase{"TheEndAsksTheWatchdogToStopFirst", std::nullopt, true, false, stops,
-                             none, std::nullopt, 0},
-                    PathCase{"AFailedStopRequestIsLoggedAndTheKioskEnds", std::nullopt, true, true,
-                             stops, stopFailed, std::nullopt, 0}),
+    testing::Values(PathCase{"WithTheWatchdogTheKioskEndsWithItsRestartCode", true, false, closes,
+                             scheduled, exit_code::kioskRestart, 0},
+                    PathCase{"WithoutItTheKioskStartsACopyAndEnds", false, false, copies, scheduled,
+                             std::nullopt, active},
+                    PathCase{"ACopyThatCannotStartLeavesTheKioskAsItWas", false, true, copyOnly,
+                             copyFailed, std::nullopt, 0}),
     [](const testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
