@@ -156,6 +156,14 @@ inline constexpr Setting TaskManager{.key = "TaskManager",
                                      .kind = SettingKind::flag,
                                      .label = "タスクマネージャーを使わせない",
                                      .recommended = flagOff};
+// The longest wait between the kiosk's tries of a page that the network did not bring; 0 leaves
+// such a failure to the browser control's own error page.
+inline constexpr Setting OfflineRetry{.key = "OfflineRetry",
+                                      .kioskDefault = "60",
+                                      .kind = SettingKind::seconds,
+                                      .label = "再表示の最長間隔(秒)",
+                                      .range = {0, 3600, true},
+                                      .recommended = "60"};
 // Read by the watchdog, talwatch.exe. An hour at most: beyond it the value is taken for a typing
 // error rather than a wish.
 inline constexpr Setting HangSeconds{.key = "HangSeconds",
@@ -164,10 +172,11 @@ inline constexpr Setting HangSeconds{.key = "HangSeconds",
                                      .label = "応答なしの判定(秒)",
                                      .range = {10, 3600, true}};
 
-inline constexpr std::array all{
-    StartPage,   TimeToShutdown, RestartTime,  WaitToStart, TaskBar,      TaskBarHide, ContextMenu,
-    ToolBar,     InitButton,     InitButtonX,  InitButtonY, ClearSession, IdleReset,   IdleWarning,
-    BrowserMode, NewWindows,     AllowedSites, Printing,    KeyLock,      TaskManager, HangSeconds};
+inline constexpr std::array all{StartPage,    TimeToShutdown, RestartTime, WaitToStart, TaskBar,
+                                TaskBarHide,  ContextMenu,    ToolBar,     InitButton,  InitButtonX,
+                                InitButtonY,  ClearSession,   IdleReset,   IdleWarning, BrowserMode,
+                                NewWindows,   AllowedSites,   Printing,    KeyLock,     TaskManager,
+                                OfflineRetry, HangSeconds};
 }  // namespace settings
 
 // The default of a key of seconds as a number; the key's default is whole digits.

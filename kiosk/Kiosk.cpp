@@ -31,6 +31,7 @@ Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
     : ports_(ports),
       view_(view),
       windowGuard_(ports.desktop, ports.process.processId(), ports.sessionSnapshot),
+      offline_(ports.log),
       version_(version) {}
 
 void Kiosk::start() {
@@ -103,6 +104,7 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
         SecondsSettingMilliseconds(settings.ReadSetting(settings::IdleWarning))
             .value_or(*SecondsSettingMilliseconds(settings::IdleWarning.kioskDefault));
     idle_ = IdleMonitor(resetAfter, warning);
+    offline_.setLongestWait(OfflineRetrySeconds(settings.ReadSetting(settings::OfflineRetry)));
 }
 
 void Kiosk::logStart(const SettingsFile& settings) {
@@ -192,6 +194,7 @@ void Kiosk::tick() {
         reset(ResetTrigger::screenSaver);
         return;
     }
+    retryOffline();
     watchInactivity();
 }
 
@@ -231,6 +234,45 @@ void Kiosk::watchInactivity() {
     }
 }
 
+void Kiosk::retryOffline() {
+    if (!offline_.offline()) {
+        return;
+    }
+    if (const std::optional<std::string> address = offline_.due(ports_.clock.tickCount())) {
+        view_.retryNavigation(*address);
+    }
+    showOfflineState();
+}
+
+void Kiosk::showOfflineState() {
+    const bool wanted = offline_.offline();
+    if (wanted == offlineNoticeShown_) {
+        if (wanted) {
+            view_.showOfflineNotice(offline_.secondsLeft(ports_.clock.tickCount()));
+        }
+        return;
+    }
+    changeWindows([&] {
+        if (wanted) {
+            view_.showOfflineNotice(offline_.secondsLeft(ports_.clock.tickCount()));
+        } else {
+            view_.hideOfflineNotice();
+        }
+        offlineNoticeShown_ = wanted;
+    });
+}
+
+bool Kiosk::onNavigationFailed(const std::string& address, std::uint32_t status) {
+    const bool takenOver = offline_.failed(address, status, ports_.clock.tickCount());
+    showOfflineState();
+    return takenOver;
+}
+
+void Kiosk::onNavigationCompleted() {
+    offline_.answered(ports_.clock.tickCount());
+    showOfflineState();
+}
+
 void Kiosk::hideIdleWarning() {
     if (idleWarningShown_) {
         idleWarningShown_ = false;
@@ -239,12 +281,19 @@ void Kiosk::hideIdleWarning() {
 }
 
 void Kiosk::changeWindows(const std::function<void()>& change) {
-    if (!idle_.enabled()) {
+    // A change inside another (the offline notice during a reset) is part of it: reading the
+    // devices again would take the presses that came since the outer change began.
+    if (!idle_.enabled() || changingWindows_) {
         change();
         return;
     }
     const platform::InputDevices before = ports_.input.inputDevices();
     const std::uint32_t from = ports_.input.inputTimes().now;
+    changingWindows_ = true;
+    struct ChangeEnd {
+        bool& changing;
+        ~ChangeEnd() { changing = false; }
+    } changeEnd{changingWindows_};
     change();
     idle_.windowsChanged(from, ports_.input.inputTimes().now, before);
 }
@@ -291,7 +340,13 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
             report.cacheEntriesDeleted = wipe.deleted;
             report.cacheEntriesLeft = wipe.left;
         }
+        // During an outage the start page is a try, noted first: the control may report its
+        // failure before the navigation returns.
+        if (offline_.offline()) {
+            offline_.tried(ports_.ansiText.toUtf8(startPage_), ports_.clock.tickCount());
+        }
         view_.navigate(startPage_);
+        showOfflineState();
     });
     if (!atStart) {
         idle_.takeBaseline(before);

@@ -11,6 +11,7 @@
 #include "kiosk/AccessibilityHotkeys.h"
 #include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
+#include "kiosk/OfflineRetry.h"
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/RestartSchedule.h"
@@ -85,6 +86,12 @@ public:
     // inactivity.
     void tick();
     void onBrowserFocus();
+    // A navigation of the page itself failed: its address (UTF-8) and NavigateError's status. True
+    // when the kiosk covers the page with its offline notice, so that the control's error page is
+    // not wanted.
+    bool onNavigationFailed(const std::string& address, std::uint32_t status);
+    // A navigation of the page itself completed.
+    void onNavigationCompleted();
     // The one way back to the start for the next visitor, whatever asked for it: closes the
     // windows opened since start-up, forgets the visitor's session when so configured, and
     // shows the start page.
@@ -119,6 +126,9 @@ private:
     void coverScreen();
     void watchInactivity();
     void hideIdleWarning();
+    void retryOffline();
+    // Shows, updates or hides the offline notice as the outage stands.
+    void showOfflineState();
     void switchHotkeysOff();
     // Closes the window, which ends the program.
     void leave();
@@ -132,6 +142,9 @@ private:
     bool clearSession_ = false;
     IdleMonitor idle_;
     bool idleWarningShown_ = false;
+    bool changingWindows_ = false;
+    OfflineRetry offline_;
+    bool offlineNoticeShown_ = false;
     bool resetPending_ = false;
     std::optional<ResetTrigger> heldReset_;
     bool inTick_ = false;

@@ -25,6 +25,8 @@ public:
     virtual void setWindowGeometry(Geometry property, float twips) = 0;
     virtual void setBrowserGeometry(Geometry property, float twips) = 0;
     virtual void navigate(const std::string& url) = 0;
+    // Sends the page again to `address`, UTF-8 as the browser control reported it.
+    virtual void retryNavigation(const std::string& address) = 0;
     // An interval of 0 keeps the timer from firing.
     virtual void setTimerInterval(std::uint32_t milliseconds) = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
@@ -34,6 +36,9 @@ public:
     // Shows or updates the warning that the kiosk goes back to its start page in `secondsLeft`.
     virtual void showIdleWarning(std::uint32_t secondsLeft) = 0;
     virtual void hideIdleWarning() = 0;
+    // Shows or updates the notice over the page that the kiosk tries it again in `secondsLeft`.
+    virtual void showOfflineNotice(std::uint32_t secondsLeft) = 0;
+    virtual void hideOfflineNotice() = 0;
     // Creates the return-to-start button window and shows it, modeless and without an owner.
     virtual void showReturnButton() = 0;
     // Whether the browser control is inside a modal call of its own (a page's box is open, or it

@@ -21,6 +21,9 @@ constexpr std::array rules{
     WindowClassRule{"TAL.Kiosk", allow, "the kiosk's main window"},
     WindowClassRule{"TAL.ReturnButton", allow, "the return button's window"},
     WindowClassRule{"TAL.IdleWarning", allow, "the inactivity warning"},
+    WindowClassRule{"TAL.OfflineNotice", allow,
+                    "the notice over the page while the network does not bring it (a child of "
+                    "the main window, listed with the kiosk's own)"},
     WindowClassRule{"Static", allow,
                     "the hidden owners that keep the kiosk's windows off the taskbar"},
     WindowClassRule{"IME", allow, "the input method's default window of each thread"},

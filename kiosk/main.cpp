@@ -89,8 +89,12 @@ public:
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
         window_.onShowReturnButton = [this] { showReturnButton(); };
+        window_.onPageFailed = [this](const std::string& address, std::uint32_t status) {
+            return kiosk_.onNavigationFailed(address, status);
+        };
+        window_.onPageCompleted = [this] { kiosk_.onNavigationCompleted(); };
         // Under Wine a new child window is drawn over the button window that stands above it.
-        window_.onBrowserReplaced = [this] {
+        window_.onChildWindowShown = [this] {
             if (buttonWindow_) {
                 buttonWindow_->showAgain();
             }

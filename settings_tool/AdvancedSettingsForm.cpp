@@ -38,6 +38,7 @@ constexpr std::array numberFields{
     NumberField{AdvancedText::idleReset, settings::IdleReset},
     NumberField{AdvancedText::idleWarning, settings::IdleWarning},
     NumberField{AdvancedText::hangSeconds, settings::HangSeconds},
+    NumberField{AdvancedText::offlineRetry, settings::OfflineRetry},
 };
 
 // A check box, the word it saves when checked and the one when not.

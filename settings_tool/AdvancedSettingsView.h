@@ -9,7 +9,14 @@ namespace tal {
 
 // The advanced dialog's number fields, its field for the allowed sites and the one for the
 // kiosk's daily restart.
-enum class AdvancedText { idleReset, idleWarning, hangSeconds, allowedSites, restartTime };
+enum class AdvancedText {
+    idleReset,
+    idleWarning,
+    hangSeconds,
+    offlineRetry,
+    allowedSites,
+    restartTime
+};
 // Its check boxes. Checked means: forget the visitor, allow printing, lock the system keys,
 // switch the Task Manager off.
 enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };

@@ -18,6 +18,13 @@ void RegisterClassOnce(const WNDCLASSEXW& definition, std::string_view whatFaile
     }
 }
 
+LRESULT StaticOnWindowColor(WPARAM context) {
+    HDC dc = reinterpret_cast<HDC>(context);
+    ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+
 void LogHandlerFailure(HWND window, UINT message, std::string_view what, EventLog* log) noexcept {
     wchar_t line[96] = {};
     ::_snwprintf(line, sizeof line / sizeof line[0] - 1,

@@ -28,6 +28,10 @@ void RegisterClassOnce(const WNDCLASSEXW& definition, std::string_view whatFaile
 // when there is one, and the message gets the system's default handling.
 void LogHandlerFailure(HWND window, UINT message, std::string_view what, EventLog* log) noexcept;
 
+// The answer to WM_CTLCOLORSTATIC that sets a static control's text on the window's own background
+// (COLOR_WINDOW) rather than on a grey band.
+LRESULT StaticOnWindowColor(WPARAM context);
+
 // The foundation of the programs' windows. T derives from Window<T> and receives its window's
 // messages through T::handleMessage(HWND, UINT, WPARAM, LPARAM). The object travels in
 // lpCreateParams and GWLP_USERDATA; no exception crosses the window procedure. T's destructor

@@ -119,13 +119,8 @@ LRESULT IdleWarningWindow::handleMessage(HWND window, UINT message, WPARAM wPara
             return ::DefWindowProcW(window, message, wParam, lParam);
         case WM_CLOSE:
             return 0;
-        case WM_CTLCOLORSTATIC: {
-            // The texts stand on the window's own background, not on grey bands.
-            HDC context = reinterpret_cast<HDC>(wParam);
-            ::SetBkColor(context, ::GetSysColor(COLOR_WINDOW));
-            ::SetTextColor(context, ::GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
-        }
+        case WM_CTLCOLORSTATIC:
+            return win32::StaticOnWindowColor(wParam);
         case WM_DPICHANGED:
             layOut(HIWORD(wParam));
             return 0;

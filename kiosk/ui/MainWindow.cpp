@@ -49,6 +49,14 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
             true,
             "メインウィンドウを作成できませんでした。"},
            instance);
+    browser_.guard().onPageFailed = [this](const std::wstring& address, std::uint32_t status) {
+        return onPageFailed && onPageFailed(win32::WideToUtf8(address), status);
+    };
+    browser_.guard().onPageCompleted = [this] {
+        if (onPageCompleted) {
+            onPageCompleted();
+        }
+    };
     // One print at a time, however often a page asks meanwhile.
     browser_.prompts().onPrint = [this] {
         if (!printPending_) {
@@ -68,14 +76,19 @@ MainWindow::~MainWindow() {
     onClosed = nullptr;
     onShowReturnButton = nullptr;
     onContinueSession = nullptr;
-    onBrowserReplaced = nullptr;
+    onChildWindowShown = nullptr;
+    onPageFailed = nullptr;
+    onPageCompleted = nullptr;
     onBrowserIdle = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     browser_.guard().onRefusedPage = nullptr;
+    browser_.guard().onPageFailed = nullptr;
+    browser_.guard().onPageCompleted = nullptr;
     // The kiosk owns the rules; the control may still ask the guard while it closes.
     browser_.guard().setRules(nullptr);
     idleWarning_.reset();
+    offlineNotice_.reset();
     destroy();
 }
 
@@ -127,10 +140,17 @@ void MainWindow::setWindowGeometry(Geometry property, float twips) {
 void MainWindow::setBrowserGeometry(Geometry property, float twips) {
     browserRect_.set(property, twips);
     browser_.setRect(pixels(browserRect_));
+    if (offlineNotice_) {
+        offlineNotice_->place(pixels(browserRect_));
+    }
 }
 
 void MainWindow::navigate(const std::string& url) {
     browser_.navigate(win32::AnsiToWide(url));
+}
+
+void MainWindow::retryNavigation(const std::string& address) {
+    browser_.navigate(win32::Utf8ToWide(address));
 }
 
 void MainWindow::setTimerInterval(std::uint32_t milliseconds) {
@@ -191,8 +211,11 @@ void MainWindow::replaceBrowser() {
         throw;
     }
     browser_.setRect(pixels(browserRect_));
-    if (onBrowserReplaced) {
-        onBrowserReplaced();
+    if (offlineNotice_ && offlineNotice_->shown()) {
+        offlineNotice_->raise();
+    }
+    if (onChildWindowShown) {
+        onChildWindowShown();
     }
 }
 
@@ -214,6 +237,27 @@ void MainWindow::showIdleWarning(std::uint32_t secondsLeft) {
 void MainWindow::hideIdleWarning() {
     if (idleWarning_) {
         idleWarning_->hide();
+    }
+}
+
+void MainWindow::showOfflineNotice(std::uint32_t secondsLeft) {
+    if (!offlineNotice_) {
+        offlineNotice_.emplace(instance_, handle());
+        if (failureLog() != nullptr) {
+            offlineNotice_->reportFailuresTo(*failureLog());
+        }
+        offlineNotice_->place(pixels(browserRect_));
+    }
+    const bool appears = !offlineNotice_->shown();
+    offlineNotice_->show(secondsLeft);
+    if (appears && onChildWindowShown) {
+        onChildWindowShown();
+    }
+}
+
+void MainWindow::hideOfflineNotice() {
+    if (offlineNotice_) {
+        offlineNotice_->hide();
     }
 }
 
@@ -279,6 +323,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             // The control goes while the window it lives in is still there.
             browser_.destroy();
             idleWarning_.reset();
+            offlineNotice_.reset();
             if (onClosed) {
                 onClosed();
             }

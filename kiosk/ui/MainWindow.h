@@ -11,6 +11,7 @@
 #include "kiosk/PageRules.h"
 #include "kiosk/ui/BrowserHost.h"
 #include "kiosk/ui/IdleWarningWindow.h"
+#include "kiosk/ui/OfflineNoticeWindow.h"
 #include "win32/Window.h"
 
 namespace tal::kiosk_ui {
@@ -51,8 +52,14 @@ public:
     std::function<void()> onShowReturnButton;
     // The visitor pressed "続ける" on the inactivity warning.
     std::function<void()> onContinueSession;
-    // A fresh browser control stands in the window.
-    std::function<void()> onBrowserReplaced;
+    // A child window appeared over the page (a fresh browser control, the offline notice): under
+    // Wine it is drawn over the button window that stands above it.
+    std::function<void()> onChildWindowShown;
+    // A navigation of the page itself failed: its address (UTF-8) and NavigateError's status;
+    // true cancels the control's error page.
+    std::function<bool(const std::string& address, std::uint32_t status)> onPageFailed;
+    // A navigation of the page itself completed.
+    std::function<void()> onPageCompleted;
     // The browser control has left a modal call that leaveBrowserModal waited for.
     std::function<void()> onBrowserIdle;
 
@@ -64,12 +71,15 @@ public:
     void setWindowGeometry(Geometry property, float twips) override;
     void setBrowserGeometry(Geometry property, float twips) override;
     void navigate(const std::string& url) override;
+    void retryNavigation(const std::string& address) override;
     void setTimerInterval(std::uint32_t milliseconds) override;
     void setTimerEnabled(bool enabled) override;
     void showReturnButton() override;
     void replaceBrowser() override;
     void showIdleWarning(std::uint32_t secondsLeft) override;
     void hideIdleWarning() override;
+    void showOfflineNotice(std::uint32_t secondsLeft) override;
+    void hideOfflineNotice() override;
     bool browserIsModal() override;
     void leaveBrowserModal() override;
 
@@ -90,6 +100,7 @@ private:
     HINSTANCE instance_;
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
+    std::optional<OfflineNoticeWindow> offlineNotice_;
     std::wstring pendingNavigation_;
     const PageRules* rules_ = nullptr;
     TwipsRect windowRect_;

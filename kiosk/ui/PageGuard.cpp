@@ -43,6 +43,15 @@ void Cancel(VARIANT* argument) {
     }
 }
 
+// NavigateError's status: an HRESULT or an HTTP status, as the control passes it.
+std::uint32_t Status(VARIANT* argument) {
+    if (argument != nullptr && (argument->vt == VT_I4 || argument->vt == VT_UI4 ||
+                                argument->vt == VT_INT || argument->vt == VT_UINT)) {
+        return argument->ulVal;
+    }
+    return 0;
+}
+
 bool Held(int key) {
     return (::GetKeyState(key) & 0x8000) != 0;
 }
@@ -225,6 +234,16 @@ void PageGuard::onEvent(DISPID id, DISPPARAMS& parameters) {
                 !allows(Argument(parameters, 0), Text(Argument(parameters, 1))) && onRefusedPage) {
                 onRefusedPage();
             }
+            if (frameOf(Argument(parameters, 0)) == Frame::top && onPageCompleted) {
+                onPageCompleted();
+            }
+            break;
+        case DISPID_NAVIGATEERROR:
+            // (pDisp, URL, TargetFrameName, StatusCode, Cancel)
+            if (frameOf(Argument(parameters, 0)) == Frame::top && onPageFailed &&
+                onPageFailed(Text(Argument(parameters, 1)), Status(Argument(parameters, 3)))) {
+                Cancel(Argument(parameters, 4));
+            }
             break;
         case DISPID_FILEDOWNLOAD:
             // (ActiveDocument, Cancel): a file that is not a page to show is never saved.
@@ -239,15 +258,21 @@ void PageGuard::onEvent(DISPID id, DISPPARAMS& parameters) {
     }
 }
 
-bool PageGuard::isFrameInside(VARIANT* frame) const {
-    // What is not known to be a frame is held to the page's stricter rules.
+PageGuard::Frame PageGuard::frameOf(VARIANT* frame) const {
     if (frame == nullptr || frame->vt != VT_DISPATCH || frame->pdispVal == nullptr ||
         topFrame_ == nullptr) {
-        return false;
+        return Frame::unknown;
     }
     Microsoft::WRL::ComPtr<IUnknown> identity;
-    return SUCCEEDED(frame->pdispVal->QueryInterface(IID_PPV_ARGS(identity.GetAddressOf()))) &&
-           identity.Get() != topFrame_;
+    if (FAILED(frame->pdispVal->QueryInterface(IID_PPV_ARGS(identity.GetAddressOf())))) {
+        return Frame::unknown;
+    }
+    return identity.Get() == topFrame_ ? Frame::top : Frame::inside;
+}
+
+bool PageGuard::isFrameInside(VARIANT* frame) const {
+    // What is not known to be a frame is held to the page's stricter rules.
+    return frameOf(frame) == Frame::inside;
 }
 
 bool PageGuard::allows(VARIANT* frame, const std::wstring& address) const {

@@ -6,6 +6,7 @@
 #include <mshtmhst.h>
 #include <servprov.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -42,6 +43,11 @@ public:
     std::function<void(const std::wstring& address)> onNewWindow;
     // Runs inside the control's call when the page ended up at an address the rules refuse.
     std::function<void()> onRefusedPage;
+    // Runs inside the control's call when a navigation of the page itself failed, with its address
+    // and NavigateError's status; true cancels the control's error page.
+    std::function<bool(const std::wstring& address, std::uint32_t status)> onPageFailed;
+    // Runs inside the control's call when a navigation of the page itself completed.
+    std::function<void()> onPageCompleted;
 
     // Runs when the control asks to hold (false) or let go (true) the host's modeless windows.
     std::function<void(bool enable)> onEnableModeless;
@@ -89,6 +95,10 @@ public:
 
 private:
     void onEvent(DISPID id, DISPPARAMS& parameters);
+    // The frame an event names: the control itself (its page), a frame inside its page, or one
+    // that cannot be told.
+    enum class Frame { unknown, top, inside };
+    Frame frameOf(VARIANT* frame) const;
     bool isFrameInside(VARIANT* frame) const;
     bool allows(VARIANT* frame, const std::wstring& address) const;
 

@@ -26,6 +26,8 @@ inline constexpr int saveButton = 217;
 inline constexpr int recommendedButton = 218;
 inline constexpr int restartTimeLabel = 219;
 inline constexpr int restartTime = 220;
+inline constexpr int offlineRetryLabel = 221;
+inline constexpr int offlineRetry = 222;
 inline constexpr int cancelButton = IDCANCEL;
 
 }  // namespace tal::settings_dialog::advanced

@@ -16,6 +16,8 @@ int IdOf(AdvancedText control) {
             return advanced::idleWarning;
         case AdvancedText::hangSeconds:
             return advanced::hangSeconds;
+        case AdvancedText::offlineRetry:
+            return advanced::offlineRetry;
         case AdvancedText::allowedSites:
             return advanced::allowedSites;
         case AdvancedText::restartTime:

@@ -40,6 +40,7 @@ public:
         navigatedTo = url;
         ++navigations;
     }
+    void retryNavigation(const std::string& address) override { log_.add("Retry " + address); }
     void setTimerInterval(std::uint32_t milliseconds) override {
         log_.add("Timer.Interval " + std::to_string(milliseconds));
     }
@@ -52,6 +53,10 @@ public:
         log_.add("IdleWarning " + std::to_string(secondsLeft));
     }
     void hideIdleWarning() override { log_.add("HideIdleWarning"); }
+    void showOfflineNotice(std::uint32_t secondsLeft) override {
+        log_.add("OfflineNotice " + std::to_string(secondsLeft));
+    }
+    void hideOfflineNotice() override { log_.add("HideOfflineNotice"); }
     void showReturnButton() override { log_.add("Show ReturnButton"); }
     bool browserIsModal() override { return modal; }
     void leaveBrowserModal() override { log_.add("LeaveBrowserModal"); }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "kiosk/IdleMonitor.h"
+#include "kiosk/OfflineRetry.h"
 #include "tests/fakes/FakeAdvancedSettingsView.h"
 #include "tests/unit/SettingsFormFixture.h"
 #include "watchdog/HangSeconds.h"
@@ -97,6 +98,8 @@ constexpr const char* restartMessage =
     "再起動時刻(HH:MM)は 00:00 から 23:59 までの時刻で入力してください。空欄なら再起動しません。";
 constexpr const char* hangMessage =
     "応答なしの判定(秒)は 10 から 3600 までの整数で入力してください。";
+constexpr const char* offlineMessage =
+    "再表示の最長間隔(秒)は 0 から 3600 までの整数で入力してください。";
 constexpr const char* idleChars =
     "無操作リセット(秒)には設定ファイルに保存できない文字が含まれています。";
 constexpr const char* sitesChars =
@@ -114,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedNumberCase{AdvancedText::hangSeconds, "9", hangMessage},
                     RefusedNumberCase{AdvancedText::hangSeconds, "30.5", hangMessage},
                     RefusedNumberCase{AdvancedText::hangSeconds, "3601", hangMessage},
+                    RefusedNumberCase{AdvancedText::offlineRetry, "1.5", offlineMessage},
                     RefusedNumberCase{AdvancedText::restartTime, "24:00", restartMessage},
                     RefusedNumberCase{AdvancedText::restartTime, "03:60", restartMessage},
                     RefusedNumberCase{AdvancedText::restartTime, "03:05:00", restartMessage},
@@ -145,6 +149,8 @@ const RoundTrip roundTrips[] = {
     {AdvancedText::idleWarning, "IdleWarning", " 5. ", KioskMilliseconds, 5000},
     {AdvancedText::hangSeconds, "HangSeconds", "+60", watchdog::HangSecondsFrom, 60},
     {AdvancedText::hangSeconds, "HangSeconds", "060", watchdog::HangSecondsFrom, 60},
+    {AdvancedText::offlineRetry, "OfflineRetry", "+30", OfflineRetrySeconds, 30},
+    {AdvancedText::offlineRetry, "OfflineRetry", "0", OfflineRetrySeconds, 0},
 };
 
 TEST_F(AdvancedSettingsTest, EveryNumberTypedIsReadBackAsMeant) {
