@@ -211,22 +211,25 @@ void Kiosk::watchInactivity() {
     if (!idle_.enabled()) {
         return;
     }
-    const IdleStep step = idle_.step(ports_.input.inputTimes());
+    const IdleStep step = idle_.step(ports_.input);
     switch (step.kind) {
         case IdleStep::Kind::reset:
             reset(ResetTrigger::inactivity);
             break;
-        case IdleStep::Kind::warn: {
-            const std::uint32_t from = ports_.input.inputTimes().now;
-            view_.showIdleWarning(step.secondsLeft);
-            if (!idleWarningShown_) {
-                idleWarningShown_ = true;
-                idle_.windowsChanged(from, ports_.input.inputTimes().now);
+        case IdleStep::Kind::warn:
+            if (idleWarningShown_) {
+                view_.showIdleWarning(step.secondsLeft);
+            } else {
+                changeWindows([&] {
+                    view_.showIdleWarning(step.secondsLeft);
+                    idleWarningShown_ = true;
+                });
             }
             break;
-        }
         case IdleStep::Kind::none:
-            hideIdleWarning();
+            if (idleWarningShown_) {
+                changeWindows([this] { hideIdleWarning(); });
+            }
             break;
     }
 }
@@ -243,19 +246,20 @@ void Kiosk::retryOffline() {
 
 void Kiosk::showOfflineState() {
     const bool wanted = offline_.offline();
-    if (!wanted && !offlineNoticeShown_) {
+    if (wanted == offlineNoticeShown_) {
+        if (wanted) {
+            view_.showOfflineNotice(offline_.secondsLeft(ports_.clock.tickCount()));
+        }
         return;
     }
-    const std::uint32_t from = ports_.input.inputTimes().now;
-    if (wanted) {
-        view_.showOfflineNotice(offline_.secondsLeft(ports_.clock.tickCount()));
-    } else {
-        view_.hideOfflineNotice();
-    }
-    if (wanted != offlineNoticeShown_) {
+    changeWindows([&] {
+        if (wanted) {
+            view_.showOfflineNotice(offline_.secondsLeft(ports_.clock.tickCount()));
+        } else {
+            view_.hideOfflineNotice();
+        }
         offlineNoticeShown_ = wanted;
-        idle_.windowsChanged(from, ports_.input.inputTimes().now);
-    }
+    });
 }
 
 bool Kiosk::onNavigationFailed(const std::string& address, std::uint32_t status) {
@@ -272,10 +276,33 @@ void Kiosk::onNavigationCompleted() {
 void Kiosk::hideIdleWarning() {
     if (idleWarningShown_) {
         idleWarningShown_ = false;
-        const std::uint32_t from = ports_.input.inputTimes().now;
         view_.hideIdleWarning();
-        idle_.windowsChanged(from, ports_.input.inputTimes().now);
     }
+}
+
+void Kiosk::changeWindows(const std::function<void()>& change) {
+    // A change inside another (the offline notice during a reset) is part of it: reading the
+    // devices again would take the presses that came since the outer change began.
+    if (!idle_.enabled() || changingWindows_) {
+        change();
+        return;
+    }
+    const platform::InputDevices before = ports_.input.inputDevices();
+    const std::uint32_t from = ports_.input.inputTimes().now;
+    changingWindows_ = true;
+    struct ChangeEnd {
+        bool& changing;
+        ~ChangeEnd() { changing = false; }
+    } changeEnd{changingWindows_};
+    change();
+    idle_.windowsChanged(from, ports_.input.inputTimes().now, before);
+}
+
+void Kiosk::show() {
+    // Read before the window shows: input from then on is judged, the window's echo included.
+    const platform::InputTimes before = ports_.input.inputTimes();
+    changeWindows([this] { view_.show(); });
+    idle_.takeBaseline(before);
 }
 
 ResetReport Kiosk::reset(ResetTrigger trigger) {
@@ -295,33 +322,34 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     }
     heldReset_.reset();
     const std::uint32_t started = ports_.clock.tickCount();
-    const std::uint32_t changeFrom = ports_.input.inputTimes().now;
-    hideIdleWarning();
+    // Read before the change: input from then on is judged, the change's echo included.
+    const platform::InputTimes before = ports_.input.inputTimes();
     // At start-up the browser control is new and every window belongs to the snapshot.
     const bool atStart = trigger == ResetTrigger::startupWipe;
-    if (!atStart) {
-        report.windowsClosed = windowGuard_.closeForeignWindows();
-    }
-    if (clearSession_) {
-        // The old control goes first, so that none of its cache entries is still in use.
+    changeWindows([&] {
+        hideIdleWarning();
         if (!atStart) {
-            view_.replaceBrowser();
+            report.windowsClosed = windowGuard_.closeForeignWindows();
         }
-        const WipeResult wipe = WipeSession(ports_.session);
-        report.cacheEntriesDeleted = wipe.deleted;
-        report.cacheEntriesLeft = wipe.left;
-    }
-    // During an outage the start page is a try, noted first: the control may report its failure
-    // before the navigation returns.
-    if (offline_.offline()) {
-        offline_.tried(ports_.ansiText.toUtf8(startPage_), ports_.clock.tickCount());
-    }
-    view_.navigate(startPage_);
-    showOfflineState();
-    const platform::InputTimes done = ports_.input.inputTimes();
+        if (clearSession_) {
+            // The old control goes first, so that none of its cache entries is still in use.
+            if (!atStart) {
+                view_.replaceBrowser();
+            }
+            const WipeResult wipe = WipeSession(ports_.session);
+            report.cacheEntriesDeleted = wipe.deleted;
+            report.cacheEntriesLeft = wipe.left;
+        }
+        // During an outage the start page is a try, noted first: the control may report its
+        // failure before the navigation returns.
+        if (offline_.offline()) {
+            offline_.tried(ports_.ansiText.toUtf8(startPage_), ports_.clock.tickCount());
+        }
+        view_.navigate(startPage_);
+        showOfflineState();
+    });
     if (!atStart) {
-        idle_.resetDone(done);
-        idle_.windowsChanged(changeFrom, done.now);
+        idle_.takeBaseline(before);
     }
     report.milliseconds = ports_.clock.tickCount() - started;
     ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
@@ -334,7 +362,7 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
 
 void Kiosk::continueSession() {
     idle_.continueSession(ports_.input.inputTimes());
-    hideIdleWarning();
+    changeWindows([this] { hideIdleWarning(); });
 }
 
 void Kiosk::onBrowserIdle() {

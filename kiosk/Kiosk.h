@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include <optional>
@@ -66,6 +67,11 @@ public:
     Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version = {});
 
     void start();
+    // Shows the main window once start-up is done: from then on the kiosk watches for visitors.
+    void show();
+    // Runs `change`, which shows, hides or closes some of the kiosk's windows: the system's echo
+    // of it is no visitor's input.
+    void changeWindows(const std::function<void()>& change);
     // start() found the window of the program the kiosk must not run beside and closed the kiosk.
     bool refusedToStart() const { return refused_; }
     // What the kiosk lets a page do, known once start-up has read the settings.
@@ -136,6 +142,7 @@ private:
     bool clearSession_ = false;
     IdleMonitor idle_;
     bool idleWarningShown_ = false;
+    bool changingWindows_ = false;
     OfflineRetry offline_;
     bool offlineNoticeShown_ = false;
     bool resetPending_ = false;

@@ -14,6 +14,8 @@ public:
 
     // Closes the main window, which ends the program.
     virtual void close() = 0;
+    // Shows the main window.
+    virtual void show() = 0;
     // Creates the browser control in the window. With `processFeatures`, first switches on this
     // process's own browser features, which the control reads once, when it is first created.
     virtual void createBrowser(bool processFeatures) = 0;

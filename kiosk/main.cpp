@@ -122,7 +122,7 @@ public:
                 log_.write("keylock-failed", {{"error", keyLock_->error()}});
             }
         }
-        window_.show();
+        kiosk_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
         // full-screen window that reaches the screen after it, although it is above it in the
         // z-order; shown again once the start-up's messages are handled, it is drawn on top.
@@ -132,7 +132,7 @@ public:
             if (!buttonShownAgain && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
                 buttonShownAgain = true;
                 if (buttonWindow_) {
-                    buttonWindow_->showAgain();
+                    kiosk_.changeWindows([this] { buttonWindow_->showAgain(); });
                 }
             }
             if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {

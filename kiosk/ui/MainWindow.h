@@ -32,8 +32,6 @@ public:
     // What closed the window when a new browser control could not be created, for the program to
     // end with; null otherwise.
     std::exception_ptr failure() const { return failure_; }
-    // Shows the window after start-up.
-    void show();
     // Gives keystrokes to the browser control first; true when it used them.
     bool preTranslate(MSG& message);
 
@@ -66,6 +64,7 @@ public:
     std::function<void()> onBrowserIdle;
 
     void close() override;
+    void show() override;
     void createBrowser(bool processFeatures) override;
     float screenWidth() override;
     float screenHeight() override;

@@ -47,6 +47,7 @@ public:
     void setTimerEnabled(bool enabled) override {
         log_.add(std::string("Timer.Enabled ") + (enabled ? "True" : "False"));
     }
+    void show() override { log_.add("Show MainWindow"); }
     void replaceBrowser() override { log_.add("ReplaceBrowser"); }
     void showIdleWarning(std::uint32_t secondsLeft) override {
         log_.add("IdleWarning " + std::to_string(secondsLeft));

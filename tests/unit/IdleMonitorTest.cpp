@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/FakeUserInput.h"
+
 namespace tal {
 namespace {
 
@@ -48,12 +50,19 @@ struct IdleCase {
     IdleStep expected;
 };
 
+// A step with the pointer resting and nothing pressed.
+IdleStep Step(IdleMonitor& monitor, const platform::InputTimes& times) {
+    fakes::FakeUserInput input;
+    input.times = times;
+    return monitor.step(input);
+}
+
 class IdleStepTest : public testing::TestWithParam<IdleCase> {};
 
 TEST_P(IdleStepTest, ResetsOnlyAfterInputAndLongEnoughWithout) {
     IdleMonitor monitor(resetAfter, warning);
-    monitor.resetDone({0, GetParam().lastInputAtReset});
-    EXPECT_EQ(monitor.step(GetParam().times), GetParam().expected) << GetParam().name;
+    monitor.takeBaseline({0, GetParam().lastInputAtReset});
+    EXPECT_EQ(Step(monitor, GetParam().times), GetParam().expected) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,51 +83,94 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IdleMonitorTest, OffAtZeroAndAWarningLongerThanTheWaitCoversItWhole) {
     IdleMonitor off(0, warning);
-    off.resetDone({0, 0});
-    EXPECT_EQ(off.step({resetAfter * 10, 1}), IdleStep{});
+    off.takeBaseline({0, 0});
+    EXPECT_EQ(Step(off, {resetAfter * 10, 1}), IdleStep{});
 
     IdleMonitor shortWait(5000, warning);
-    shortWait.resetDone({0, 0});
-    EXPECT_EQ(shortWait.step({1 + 1, 1}), (IdleStep{Kind::warn, 5}));
+    shortWait.takeBaseline({0, 0});
+    EXPECT_EQ(Step(shortWait, {1 + 1, 1}), (IdleStep{Kind::warn, 5}));
 }
 
-TEST(IdleMonitorTest, InputBeforeTheFirstStepBelongsToNoVisitor) {
+TEST(IdleMonitorTest, NothingIsWatchedBeforeTheBaselineAndAFutureStampAgesFromItsFirstStep) {
     IdleMonitor monitor(resetAfter, warning);
-    EXPECT_EQ(monitor.step({1000, 500}), IdleStep{}) << "the kiosk's own window appearing";
-    EXPECT_EQ(monitor.step({500 + 10 * resetAfter, 500}), IdleStep{});
-    EXPECT_EQ(monitor.step({600 + 10 * resetAfter, 600 + 10 * resetAfter - resetAfter}),
-              (IdleStep{Kind::reset, 0}));
+    EXPECT_EQ(Step(monitor, {500 + 10 * resetAfter, 500}), IdleStep{}) << "no window shown yet";
+
+    monitor.takeBaseline({1000, 1000});
+    EXPECT_EQ(Step(monitor, {5000, 9000}), IdleStep{}) << "stamped ahead of the step";
+    EXPECT_EQ(Step(monitor, {5000 + resetAfter, 9000}), (IdleStep{Kind::reset, 0}));
 }
 
 TEST(IdleMonitorTest, AnsweringTheWarningPostponesTheResetAsInputWould) {
     IdleMonitor monitor(resetAfter, warning);
-    monitor.resetDone({0, 0});
+    monitor.takeBaseline({0, 0});
     monitor.continueSession({100000, 1000});
-    EXPECT_EQ(monitor.step({100000 + 49000, 1000}), IdleStep{});
-    EXPECT_EQ(monitor.step({100000 + 60000, 1000}), (IdleStep{Kind::reset, 0}));
+    EXPECT_EQ(Step(monitor, {100000 + 49000, 1000}), IdleStep{});
+    EXPECT_EQ(Step(monitor, {100000 + 60000, 1000}), (IdleStep{Kind::reset, 0}));
 
-    monitor.resetDone({160000, 1000});
-    EXPECT_EQ(monitor.step({500000, 1000}), IdleStep{}) << "the answer belonged to the last visit";
+    monitor.takeBaseline({160000, 1000});
+    EXPECT_EQ(Step(monitor, {500000, 1000}), IdleStep{}) << "the answer belonged to the last visit";
 }
 
-TEST(IdleMonitorTest, InputThatEchoesTheKiosksOwnWindowChangeIsNoVisit) {
+// Input first read a reset's wait after the kiosk changed its windows between 10000 and 10010
+// with the pointer resting: the system's echo of the change is no visit, a person's input is.
+struct EchoCase {
+    const char* name;
+    std::uint32_t lastInput;
+    platform::InputDevices devices;
+    bool visit;
+};
+
+const platform::InputDevices resting = fakes::FakeUserInput::PointerAt(640, 512);
+
+platform::InputDevices Holding(std::size_t key) {
+    platform::InputDevices devices = resting;
+    devices.held.set(key);
+    return devices;
+}
+
+platform::InputDevices Tapped() {
+    platform::InputDevices devices = resting;
+    devices.pressedSinceLastReading = true;
+    return devices;
+}
+
+class EchoTest : public testing::TestWithParam<EchoCase> {};
+
+TEST_P(EchoTest, OnlyInputThatLeftPointerKeysAndButtonsAsTheyWereIsTheEcho) {
     IdleMonitor monitor(resetAfter, warning);
-    monitor.resetDone({1000, 1000});
-    monitor.windowsChanged(1000, 1200);
-    EXPECT_EQ(monitor.step({1000 + resetAfter * 2, 1200 + 500}), IdleStep{})
-        << "the change echoed after a reset is not a visitor";
+    monitor.takeBaseline({1000, 1000});
+    monitor.windowsChanged(10000, 10010, resting);
+    fakes::FakeUserInput input;
+    input.times = {GetParam().lastInput + resetAfter, GetParam().lastInput};
+    input.devices = GetParam().devices;
+    EXPECT_EQ(monitor.step(input), (GetParam().visit ? IdleStep{Kind::reset, 0} : IdleStep{}))
+        << GetParam().name;
+}
 
-    // A visit, then the warning shows and the system answers that with input.
-    ASSERT_EQ(monitor.step({5000 + 50000, 5000}), (IdleStep{Kind::warn, 10}));
-    monitor.windowsChanged(55000, 55010);
-    EXPECT_EQ(monitor.step({56000, 55010}), (IdleStep{Kind::warn, 9}));
-    EXPECT_EQ(monitor.step({65000, 55010}), (IdleStep{Kind::reset, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, EchoTest,
+    testing::Values(EchoCase{"pointer resting, nothing pressed", 10200, resting, false},
+                    EchoCase{"at the end of the echo span", 10010 + 500, resting, false},
+                    EchoCase{"pointer moved a pixel", 10200,
+                             fakes::FakeUserInput::PointerAt(641, 512), true},
+                    EchoCase{"a key held down", 10200, Holding(0x41), true},
+                    EchoCase{"a tap, down and up again", 10200, Tapped(), true},
+                    EchoCase{"pointer position unknown", 10200, platform::InputDevices(), true},
+                    EchoCase{"after the echo span", 10010 + 501, resting, true},
+                    EchoCase{"before the change", 9999, resting, true}));
 
-    monitor.resetDone({65000, 55010});
-    monitor.windowsChanged(65000, 65000);
-    EXPECT_EQ(monitor.step({66000, 64999}), IdleStep{}) << "input from before the change";
-    EXPECT_EQ(monitor.step({66000, 65501}), IdleStep{}) << "a person right after the echo";
-    EXPECT_EQ(monitor.step({65501 + resetAfter, 65501}), (IdleStep{Kind::reset, 0}));
+// The main window shows, and the button window is shown again once the start-up's messages are
+// handled, before the main window's echo arrives.
+TEST(IdleMonitorTest, AChangeWhileTheLastMayStillEchoExtendsIt) {
+    for (const bool tappedBetween : {false, true}) {
+        IdleMonitor monitor(resetAfter, warning);
+        monitor.takeBaseline({1000, 1000});
+        monitor.windowsChanged(10000, 10010, resting);
+        monitor.windowsChanged(10300, 10310, tappedBetween ? Tapped() : resting);
+        EXPECT_EQ(Step(monitor, {10200 + resetAfter, 10200}),
+                  (tappedBetween ? IdleStep{Kind::reset, 0} : IdleStep{}))
+            << tappedBetween;
+    }
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ protected:
         setting("IdleWarning", "5");
         input.times = {1000, 1000};
         startWith("off");
-        kiosk.tick();  // the first tick notes the input so far
+        kiosk.show();
         log.calls.clear();
     }
 
@@ -141,6 +141,14 @@ TEST_F(KioskIdleTest, InputDuringTheWarningOrItsButtonTakesItAway) {
     tickAt(2000 + 27000 + 31000);
     EXPECT_EQ(at("Navigate"), -1) << "the answer counts as input";
     EXPECT_EQ(log.startingWith("HideIdleWarning").size(), 2U);
+}
+
+TEST_F(KioskIdleTest, InputRightAfterTheWindowShowsIsAVisit) {
+    input.times.lastInput = 1300;
+    input.devices = fakes::FakeUserInput::PointerAt(10, 10);
+    tickAt(2000);
+    tickAt(1300 + 30000);
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
 }
 
 TEST_F(KioskIdleTest, TheSystemAnsweringTheWarningWithInputOfItsOwnDoesNotHoldOffTheReset) {
