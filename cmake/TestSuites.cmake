@@ -3,22 +3,26 @@
 # sanitizers), not one per case. Listing the suites of a cross-built program needs Wine too, so it
 # happens when CTest runs (see TestSuitesList.cmake).
 #
-#   tal_test_suites(target [LABEL label] [DESKTOP] [ENVIRONMENT var=value...]
+#   tal_test_suites(target [LABEL label] [DESKTOP] [LONG] [ENVIRONMENT var=value...]
 #                   [SMOKE Suite.Case...])
 #
 # A cross-built program runs in one of the Wine sessions that CTest's resource file lists
 # (cmake/wine-*-session*.json): with DESKTOP it holds the session's desktop alone, since its
 # suites open windows, post to every window or share focus, taskbar and lockdown values;
-# otherwise it takes a share of a session. SMOKE cases also make one entry `<target>.smoke`,
-# labelled `smoke` alone, for the quick loop (`scripts/test --quick`); it passes only when every
-# one of them ran and passed.
+# otherwise it takes a share of a session. LONG suites start before the others (CTest runs the
+# costliest first), so that a fresh build's run, which has no timings yet, does not end on them.
+# SMOKE cases also make one entry `<target>.smoke`, labelled `smoke` alone, for the quick loop
+# (`scripts/test --quick`); it passes only when every one of them ran and passed.
 set(TAL_TEST_SUITES_LIST ${CMAKE_CURRENT_LIST_DIR}/TestSuitesList.cmake)
 
 function(tal_test_suites target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "DESKTOP" "LABEL" "ENVIRONMENT;SMOKE")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "DESKTOP;LONG" "LABEL" "ENVIRONMENT;SMOKE")
   set(properties "WORKING_DIRECTORY [==[${CMAKE_CURRENT_BINARY_DIR}]==]")
   if(arg_LABEL)
     string(APPEND properties " LABELS [==[${arg_LABEL}]==]")
+  endif()
+  if(arg_LONG)
+    string(APPEND properties " COST 1000")
   endif()
   set(resources "")
   if(CMAKE_CROSSCOMPILING)
