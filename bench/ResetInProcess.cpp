@@ -1,6 +1,7 @@
 // Measures the reset's parts in this process under the real system: the wipe of 1,000 URL cache
-// entries, the replacement of the browser control, and the private memory after 10 and after
-// 1,000 resets with ClearSession. Prints "name value" lines.
+// entries, the UI thread's longest stall while a reset wipes 1,000 entries, the replacement of the
+// browser control, and the private memory after 10 and after 1,000 resets with ClearSession.
+// Prints "name value" lines.
 #include <ole2.h>
 #include <windows.h>
 // After <windows.h>, which they need.
@@ -8,9 +9,11 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "kiosk/Kiosk.h"
@@ -19,6 +22,8 @@
 #include "tests/wine/KioskServices.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Win32InternetSession.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32UserFolders.h"
 
 namespace {
 
@@ -63,6 +68,51 @@ bool PlantPages(int count, int round) {
     return true;
 }
 
+// The longest time the window's thread took to answer a message, asked for every 2 ms from a
+// thread of its own until stopped.
+class StallProbe {
+public:
+    explicit StallProbe(HWND window)
+        : thread_([this, window](std::stop_token stop) {
+              while (!stop.stop_requested()) {
+                  const auto asked = Clock::now();
+                  DWORD_PTR result = 0;
+                  ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+                  const double waited = Milliseconds(asked);
+                  longest_ = std::max(longest_.load(), waited);
+                  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+              }
+              ended_ = true;
+          }) {}
+
+    // Called on the window's thread, which answers the last question while the probe ends.
+    double longest() {
+        thread_.request_stop();
+        MSG message{};
+        while (!ended_) {
+            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                ::DispatchMessageW(&message);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        thread_.join();
+        return longest_;
+    }
+
+private:
+    std::atomic<double> longest_{0};
+    std::atomic<bool> ended_{false};
+    std::jthread thread_;
+};
+
+// Handles the thread's messages until the kiosk's wipe is done.
+void PumpWhileWiping(const tal::Kiosk& kiosk) {
+    MSG message{};
+    while (kiosk.wiping() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageW(&message);
+    }
+}
+
 std::size_t PrivateBytes() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
@@ -75,6 +125,9 @@ std::size_t PrivateBytes() {
 
 int main() {
     tal::win32::Win32InternetSession session;
+    tal::win32::Win32UserFolders folders;
+    tal::win32::Win32Registry registry;
+    const tal::SessionStores stores{session, folders, registry};
     std::vector<double> wipes;
     for (int round = 0; round < 3; ++round) {
         if (!PlantPages(1000, round)) {
@@ -82,7 +135,7 @@ int main() {
             return 1;
         }
         const auto started = Clock::now();
-        const tal::WipeResult wipe = tal::WipeSession(session);
+        const tal::WipeResult wipe = tal::WipeSession(stores);
         wipes.push_back(Milliseconds(started));
         std::fprintf(stderr, "wipe %d: %zu deleted, %zu left, %.1f ms\n", round + 1, wipe.deleted,
                      wipe.left, wipes.back());
@@ -111,9 +164,35 @@ int main() {
         tal::kiosk_ui::MainWindow window(::GetModuleHandleW(nullptr));
         tal::Kiosk kiosk(services.platform(), window);
         kiosk.start();
+        PumpWhileWiping(kiosk);
+
+        std::vector<double> stalls;
+        std::vector<double> wiping;
+        for (int round = 0; round < 3; ++round) {
+            if (!PlantPages(1000, 10 + round)) {
+                std::fprintf(stderr, "cannot plant cache entries\n");
+                return 1;
+            }
+            StallProbe probe(window.handle());
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            const auto pressed = Clock::now();
+            kiosk.reset(tal::ResetTrigger::button);
+            PumpWhileWiping(kiosk);
+            wiping.push_back(Milliseconds(pressed));
+            stalls.push_back(probe.longest());
+            std::fprintf(stderr,
+                         "reset with 1,000 entries %d: %.1f ms to the start page, %.1f ms "
+                         "longest stall\n",
+                         round + 1, wiping.back(), stalls.back());
+        }
+        std::printf("reset_wipe_1000_ms %.1f\n", Median(wiping));
+        std::printf("ui_stall_during_wipe_max_ms %.1f\n",
+                    *std::max_element(stalls.begin(), stalls.end()));
+
         const auto resets = [&](int count) {
             for (int i = 0; i < count; ++i) {
                 kiosk.reset(tal::ResetTrigger::button);
+                PumpWhileWiping(kiosk);
                 Pump();
             }
         };

@@ -1,5 +1,6 @@
 #include "kiosk/Kiosk.h"
 
+#include <memory>
 #include <vector>
 
 #include "common/ExitCodes.h"
@@ -328,18 +329,64 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     const bool atStart = trigger == ResetTrigger::startupWipe;
     changeWindows([&] {
         hideIdleWarning();
-        if (!atStart) {
-            report.windowsClosed = windowGuard_.closeForeignWindows();
+        if (atStart) {
+            return;
         }
-        if (clearSession_) {
-            // The old control goes first, so that none of its cache entries is still in use.
-            if (!atStart) {
-                view_.replaceBrowser();
-            }
-            const WipeResult wipe = WipeSession(ports_.session);
-            report.cacheEntriesDeleted = wipe.deleted;
-            report.cacheEntriesLeft = wipe.left;
+        report.windowsClosed = windowGuard_.closeForeignWindows();
+        // The old control goes before the wipe, so that none of its cache entries is still in
+        // use. While a wipe runs, the control has shown nothing since it was replaced.
+        if (clearSession_ && !wiping_) {
+            view_.replaceBrowser();
         }
+    });
+    if (!atStart) {
+        idle_.takeBaseline(before);
+    }
+    if (!clearSession_) {
+        showStartPage();
+    } else if (wiping_) {
+        // The running wipe may have passed what was written since it began.
+        wipeAgain_ = true;
+    } else {
+        startWipe();
+    }
+    report.milliseconds = ports_.clock.tickCount() - started;
+    ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
+                               {"closed", report.windowsClosed},
+                               {"ms", report.milliseconds}});
+    return report;
+}
+
+void Kiosk::startWipe() {
+    wiping_ = true;
+    const std::uint32_t started = ports_.clock.tickCount();
+    // Written by the work, read once it is done.
+    auto result = std::make_shared<WipeResult>();
+    ports_.background.run(
+        [stores = SessionStores{ports_.session, ports_.folders, ports_.registry},
+         result](std::stop_token stop) { *result = WipeSession(stores, std::move(stop)); },
+        [this, result, started] { wipeDone(*result, started); });
+}
+
+void Kiosk::wipeDone(const WipeResult& result, std::uint32_t started) {
+    wiping_ = false;
+    ports_.log.write("wipe", {{"deleted", result.deleted},
+                              {"left", result.left},
+                              {"ms", ports_.clock.tickCount() - started}});
+    if (closed_) {
+        return;
+    }
+    if (wipeAgain_) {
+        wipeAgain_ = false;
+        startWipe();
+        return;
+    }
+    // Only now: the start page's server must not see the last visitor's cookies.
+    showStartPage();
+}
+
+void Kiosk::showStartPage() {
+    changeWindows([&] {
         // During an outage the start page is a try, noted first: the control may report its
         // failure before the navigation returns.
         if (offline_.offline()) {
@@ -348,16 +395,6 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
         view_.navigate(startPage_);
         showOfflineState();
     });
-    if (!atStart) {
-        idle_.takeBaseline(before);
-    }
-    report.milliseconds = ports_.clock.tickCount() - started;
-    ports_.log.write("reset", {{"trigger", TriggerName(trigger)},
-                               {"closed", report.windowsClosed},
-                               {"wiped", report.cacheEntriesDeleted},
-                               {"left", report.cacheEntriesLeft},
-                               {"ms", report.milliseconds}});
-    return report;
 }
 
 void Kiosk::continueSession() {

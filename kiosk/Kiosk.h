@@ -15,9 +15,11 @@
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/RestartSchedule.h"
+#include "kiosk/SessionWipe.h"
 #include "kiosk/WindowGuard.h"
 #include "platform/AccessibilityFeatures.h"
 #include "platform/AnsiText.h"
+#include "platform/BackgroundWork.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/InternetSession.h"
@@ -31,6 +33,7 @@
 #include "platform/Succession.h"
 #include "platform/SystemShutdown.h"
 #include "platform/SystemVersion.h"
+#include "platform/UserFolders.h"
 #include "platform/UserInput.h"
 
 namespace tal {
@@ -55,6 +58,9 @@ struct KioskPorts {
     platform::Succession& succession;
     EventLog& log;
     platform::SystemVersion& system;
+    platform::UserFolders& folders;
+    // Where the session wipe runs, off the UI thread.
+    platform::BackgroundWork& background;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
@@ -93,9 +99,11 @@ public:
     // A navigation of the page itself completed.
     void onNavigationCompleted();
     // The one way back to the start for the next visitor, whatever asked for it: closes the
-    // windows opened since start-up, forgets the visitor's session when so configured, and
-    // shows the start page.
+    // windows opened since start-up at once, forgets the visitor's session when so configured,
+    // and shows the start page, with ClearSession once the wipe is done.
     ResetReport reset(ResetTrigger trigger);
+    // A session wipe runs; the start page waits for it.
+    bool wiping() const { return wiping_; }
     // The visitor answered the inactivity warning.
     void continueSession();
     // The browser control is no longer modal: a reset held back for it runs now.
@@ -126,6 +134,9 @@ private:
     void coverScreen();
     void watchInactivity();
     void hideIdleWarning();
+    void startWipe();
+    void wipeDone(const WipeResult& result, std::uint32_t started);
+    void showStartPage();
     void retryOffline();
     // Shows, updates or hides the offline notice as the outage stands.
     void showOfflineState();
@@ -146,6 +157,9 @@ private:
     OfflineRetry offline_;
     bool offlineNoticeShown_ = false;
     bool resetPending_ = false;
+    bool wiping_ = false;
+    // A reset came while the wipe ran: one more follows it before the start page.
+    bool wipeAgain_ = false;
     std::optional<ResetTrigger> heldReset_;
     bool inTick_ = false;
     bool closed_ = false;

@@ -11,13 +11,10 @@ enum class ResetTrigger { button, screenSaver, inactivity, startupWipe };
 // The trigger as the log names it.
 std::string_view TriggerName(ResetTrigger trigger);
 
-// What one reset did.
+// What one reset did on the UI thread; the session wipe runs on after it.
 struct ResetReport {
     ResetTrigger trigger = ResetTrigger::button;
     std::size_t windowsClosed = 0;
-    std::size_t cacheEntriesDeleted = 0;
-    // Entries that could not be deleted (in use): counted, never fatal.
-    std::size_t cacheEntriesLeft = 0;
     std::uint32_t milliseconds = 0;
     // The browser control was modal: nothing was done yet, the reset runs once it is idle again.
     bool held = false;

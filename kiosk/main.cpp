@@ -25,6 +25,7 @@
 #include "win32/FailureReport.h"
 #include "win32/Win32AccessibilityFeatures.h"
 #include "win32/Win32AnsiText.h"
+#include "win32/Win32BackgroundWork.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -41,6 +42,7 @@
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 #include "win32/Win32SystemVersion.h"
+#include "win32/Win32UserFolders.h"
 #include "win32/Win32UserInput.h"
 
 namespace {
@@ -67,14 +69,16 @@ public:
     KioskProgram(HINSTANCE instance, tal::EventLog& log)
         : instance_(instance),
           log_(log),
+          background_(instance),
           window_(instance),
           kiosk_(
               tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
                               shutdown_, messageBoxes_, session_, input_, ansiText_, accessibility_,
-                              succession_, log_, system_, &sessionSnapshot_},
+                              succession_, log_, system_, folders_, background_, &sessionSnapshot_},
               window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
+        background_.reportFailuresTo(log_);
         if (!dialogHooks_.installed()) {
             log_.write("dialog-guard-failed");
         }
@@ -180,6 +184,9 @@ private:
     tal::win32::Win32AnsiText ansiText_;
     tal::win32::Win32SystemVersion system_;
     tal::win32::Win32Succession succession_;
+    tal::win32::Win32UserFolders folders_;
+    // Goes after the kiosk and before the services its work uses: it stops the work and waits.
+    tal::win32::Win32BackgroundWork background_;
     // Before the first window: every window of the process passes the guard.
     tal::RefusalLog refusals_{log_, clock_};
     tal::ProcessWindowGuard windowGuard_{refusals_};

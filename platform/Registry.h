@@ -53,6 +53,8 @@ public:
     virtual std::unique_ptr<RegistryKey> openKey(const std::string& path) = 0;
     // RegOpenKeyExA of HKEY_LOCAL_MACHINE for reading.
     virtual std::unique_ptr<RegistryKey> openMachineKey(const std::string& path) = 0;
+    // RegDeleteTreeA: the key of HKEY_CURRENT_USER with its values and every key below it.
+    virtual long deleteKeyTree(const std::string& path) = 0;
 };
 
 }  // namespace tal::platform

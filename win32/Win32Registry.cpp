@@ -86,4 +86,8 @@ std::unique_ptr<platform::RegistryKey> Win32Registry::openMachineKey(const std::
     return std::make_unique<Win32RegistryKey>(std::move(key));
 }
 
+long Win32Registry::deleteKeyTree(const std::string& path) {
+    return ::RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+}
+
 }  // namespace tal::win32

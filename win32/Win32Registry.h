@@ -10,6 +10,7 @@ public:
     std::unique_ptr<platform::RegistryKey> createKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openMachineKey(const std::string& path) override;
+    long deleteKeyTree(const std::string& path) override;
 };
 
 }  // namespace tal::win32

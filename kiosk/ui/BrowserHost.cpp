@@ -19,6 +19,11 @@ BrowserHost::BrowserHost()
       prompts_(*static_cast<IOleClientSite*>(this), guard_) {
     guard_.onEnableModeless = [this](bool enable) { setModal(documentHeld_, !enable); };
     prompts_.onBox = [this](bool open) { setModal(boxOpen_, open); };
+    guard_.onTopFrameArrived = [this] {
+        if (!firstZoom_) {
+            firstZoom_ = zoom();
+        }
+    };
 }
 
 BrowserHost::~BrowserHost() {
@@ -133,6 +138,32 @@ std::wstring BrowserHost::locationUrl() const {
         return {};
     }
     return std::wstring(address.get(), ::SysStringLen(address.get()));
+}
+
+std::optional<LONG> BrowserHost::zoom() const {
+    VARIANT zoom;
+    ::VariantInit(&zoom);
+    if (!browser_ || FAILED(browser_->ExecWB(OLECMDID_OPTICAL_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER,
+                                             nullptr, &zoom))) {
+        return std::nullopt;
+    }
+    if (zoom.vt != VT_I4) {
+        ::VariantClear(&zoom);
+        return std::nullopt;
+    }
+    return zoom.lVal;
+}
+
+void BrowserHost::restoreFirstZoom() {
+    const std::optional<LONG> current = zoom();
+    if (!firstZoom_ || !current || *current == *firstZoom_) {
+        return;
+    }
+    VARIANT first;
+    ::VariantInit(&first);
+    first.vt = VT_I4;
+    first.lVal = *firstZoom_;
+    browser_->ExecWB(OLECMDID_OPTICAL_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, &first, nullptr);
 }
 
 bool BrowserHost::translateAccelerator(MSG& message) {

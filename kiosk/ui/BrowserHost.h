@@ -10,6 +10,7 @@
 #include "kiosk/ui/PageGuard.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tal::kiosk_ui {
@@ -40,6 +41,12 @@ public:
     IWebBrowser2* control() const { return browser_.Get(); }
     // Hands keystrokes to the control; true when it used them.
     bool translateAccelerator(MSG& message);
+    // Sets the zoom (OLECMDID_OPTICAL_ZOOM) the visitor may have changed with Ctrl and the wheel,
+    // Ctrl and plus or minus, or two fingers back to the one the control's first page showed
+    // with. A control hands the zoom set on it on to the pages and controls that come after it,
+    // so this is done on the control that goes, before it goes. Nothing happens before a first
+    // page was shown, nor with a control that cannot tell its zoom.
+    void restoreFirstZoom();
 
     // Runs when the control receives the input focus.
     std::function<void()> onFocus;
@@ -112,6 +119,10 @@ private:
     void listenToEvents();
     // Sets one of the states that make the control modal.
     void setModal(bool& state, bool modal);
+    std::optional<LONG> zoom() const;
+
+    // The zoom of the first page a control of this host showed.
+    std::optional<LONG> firstZoom_;
 
     PageGuard guard_;
     HostPrompts prompts_;

@@ -194,12 +194,17 @@ void MainWindow::applyPageRules(const PageRules* rules) {
         }
     };
     browser_.guard().onRefusedPage = [this] {
-        ::PostMessageW(handle(), returnToStartMessage, 0, 0);
+        ::PostMessageW(handle(), returnToStartMessage, browserGeneration_, 0);
     };
 }
 
 void MainWindow::replaceBrowser() {
+    browser_.restoreFirstZoom();
     browser_.destroy();
+    // What the old control asked for is not shown in the fresh one: with a session wipe running,
+    // the start page waits for it.
+    pendingNavigation_.clear();
+    ++browserGeneration_;
     try {
         browser_.create(handle());
     } catch (...) {
@@ -294,7 +299,8 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return ::DefWindowProcW(window, message, wParam, lParam);
         case returnToStartMessage:
-            if (rules_ != nullptr && browser_.control() != nullptr) {
+            if (rules_ != nullptr && browser_.control() != nullptr &&
+                wParam == browserGeneration_) {
                 browser_.control()->Stop();
                 browser_.navigate(win32::Utf8ToWide(rules_->startPage()));
             }

@@ -102,6 +102,9 @@ private:
     std::optional<IdleWarningWindow> idleWarning_;
     std::optional<OfflineNoticeWindow> offlineNotice_;
     std::wstring pendingNavigation_;
+    // Counts the controls, so that a return to the start page that an old control asked for
+    // does not reach a fresh one.
+    WPARAM browserGeneration_ = 0;
     const PageRules* rules_ = nullptr;
     TwipsRect windowRect_;
     bool waitingForIdleBrowser_ = false;

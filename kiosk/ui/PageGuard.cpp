@@ -230,7 +230,13 @@ void PageGuard::onEvent(DISPID id, DISPPARAMS& parameters) {
             break;
         case DISPID_NAVIGATECOMPLETE2:
             // (pDisp, URL): where the page ended up, should a redirect have gone unannounced.
-            if (rules_ != nullptr && !isFrameInside(Argument(parameters, 0)) &&
+            if (isFrameInside(Argument(parameters, 0))) {
+                break;
+            }
+            if (onTopFrameArrived) {
+                onTopFrameArrived();
+            }
+            if (rules_ != nullptr &&
                 !allows(Argument(parameters, 0), Text(Argument(parameters, 1))) && onRefusedPage) {
                 onRefusedPage();
             }

@@ -51,6 +51,8 @@ public:
 
     // Runs when the control asks to hold (false) or let go (true) the host's modeless windows.
     std::function<void(bool enable)> onEnableModeless;
+    // Runs inside the control's call when its top frame has arrived at a page.
+    std::function<void()> onTopFrameArrived;
 
     // IUnknown, delegated to the host.
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;

@@ -97,4 +97,17 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::openMachineKey(const std::s
     return std::make_unique<Key>(*this, machinePath);
 }
 
+long FakeRegistry::deleteKeyTree(const std::string& path) {
+    log_.add("RegDeleteTree " + path);
+    if (failing("RegDeleteTree")) {
+        return 5;
+    }
+    const std::size_t erased = std::erase_if(keys_, [&](const auto& key) {
+        return EqualIgnoringCase(std::string_view(key.first).substr(0, path.size()), path) &&
+               (key.first.size() == path.size() || key.first[path.size()] == '\\');
+    });
+    return erased > 0 ? platform::registry_status::success
+                      : platform::registry_status::fileNotFound;
+}
+
 }  // namespace tal::fakes

@@ -27,12 +27,13 @@ public:
     int openKeys() const { return openKeys_; }
 
     // Make the named operation fail: "RegCreateKey", "RegOpenKey", "RegQueryValueEx",
-    // "RegSetValueEx", "RegDeleteValue" or "RegOpenKeyEx".
+    // "RegSetValueEx", "RegDeleteValue", "RegOpenKeyEx" or "RegDeleteTree".
     void fail(const std::string& operation) { failing_[operation] = true; }
 
     std::unique_ptr<platform::RegistryKey> createKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openKey(const std::string& path) override;
     std::unique_ptr<platform::RegistryKey> openMachineKey(const std::string& path) override;
+    long deleteKeyTree(const std::string& path) override;
 
 private:
     class Key;

@@ -6,6 +6,7 @@
 #include "kiosk/Kiosk.h"
 #include "tests/fakes/FakeAccessibilityFeatures.h"
 #include "tests/fakes/FakeAnsiText.h"
+#include "tests/fakes/FakeBackgroundWork.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeDesktop.h"
@@ -21,6 +22,7 @@
 #include "tests/fakes/FakeSuccession.h"
 #include "tests/fakes/FakeSystemShutdown.h"
 #include "tests/fakes/FakeSystemVersion.h"
+#include "tests/fakes/FakeUserFolders.h"
 #include "tests/fakes/FakeUserInput.h"
 
 namespace tal::fakes {
@@ -46,10 +48,12 @@ struct KioskFixture {
     FakeCalendar calendar;
     EventLog eventLog{logStorage, calendar, "TAL"};
     FakeSystemVersion system;
+    FakeUserFolders folders{log};
+    FakeBackgroundWork background{log};
     FakeKioskView view{log};
     Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
                            messageBoxes, session, input, ansiText, accessibility, succession,
-                           eventLog, system},
+                           eventLog, system, folders, background},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

@@ -21,6 +21,9 @@ protected:
         setting("ClearSession", clearSession);
         session.entries = {"http://start.example/", "Cookie:kiosk@start.example/"};
         kiosk.start();
+        if (background.pending()) {
+            background.finish();
+        }
         log.calls.clear();
     }
 
@@ -33,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageShows) {
+TEST_F(KioskResetTest, WithClearSessionWindowsCloseAtOnceAndTheStartPageWaitsForTheWipe) {
     startWith("ON");
     const auto editor = desktop.addWindow({0, "Editor", "Notepad", true, 300});
     session.entries = {"http://visited.example/", "Cookie:kiosk@visited.example/",
@@ -45,23 +48,27 @@ TEST_F(KioskResetTest, WithClearSessionTheVisitorIsForgottenBeforeTheStartPageSh
 
     EXPECT_EQ(report.trigger, ResetTrigger::button);
     EXPECT_EQ(report.windowsClosed, 1U) << editor;
-    EXPECT_EQ(report.cacheEntriesDeleted, 2U);
-    EXPECT_EQ(report.cacheEntriesLeft, 1U);
-    EXPECT_EQ(report.milliseconds, 7U);
+    EXPECT_EQ(report.milliseconds, 14U) << "two reads of the clock after the first";
     EXPECT_LT(at("EnumWindows"), at("ReplaceBrowser"));
-    EXPECT_LT(at("ReplaceBrowser"), at("EndBrowserSession"));
+    EXPECT_LT(at("ReplaceBrowser"), at("BackgroundWork"));
+    EXPECT_EQ(at("EndBrowserSession"), -1) << "the wipe is not the UI thread's";
+    EXPECT_EQ(at("Navigate"), -1);
+    EXPECT_TRUE(kiosk.wiping());
+
+    background.finish();
+
     EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
-    EXPECT_TRUE(logStorage.text("C:\\Kiosk\\TAL.log")
-                    .ends_with(" TAL reset trigger=button closed=1 wiped=2 left=1 ms=7\r\n"))
-        << logStorage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_FALSE(kiosk.wiping());
+    const std::string text = logStorage.text("C:\\Kiosk\\TAL.log");
+    EXPECT_NE(text.find(" TAL reset trigger=button closed=1 ms=14\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with(" TAL wipe deleted=2 left=1 ms=14\r\n")) << text;
 }
 
 TEST_F(KioskResetTest, WithoutClearSessionTheSessionAndTheControlStay) {
     startWith("off");
-    const ResetReport report = kiosk.reset(ResetTrigger::screenSaver);
-    EXPECT_EQ(report.cacheEntriesDeleted + report.cacheEntriesLeft, 0U);
+    kiosk.reset(ResetTrigger::screenSaver);
     EXPECT_EQ(at("ReplaceBrowser"), -1);
-    EXPECT_EQ(at("EndBrowserSession"), -1);
+    EXPECT_EQ(at("BackgroundWork"), -1);
     EXPECT_THAT(session.entries,
                 ElementsAre("http://start.example/", "Cookie:kiosk@start.example/"));
     EXPECT_EQ(log.calls.back(), "Navigate http://start.example/");
@@ -72,6 +79,8 @@ TEST_F(KioskResetTest, StartingWithClearSessionWipesWhatTheLastRunLeftBeforeTheF
     setting("ClearSession", "on");
     session.entries = {"Cookie:kiosk@left.example/"};
     kiosk.start();
+    EXPECT_EQ(at("Navigate"), -1);
+    background.finish();
     EXPECT_LT(at("SuppressCookiePersistence"), at("EndBrowserSession"));
     EXPECT_LT(at("DeleteUrlCacheEntry"), at("Navigate http://start.example/"));
     EXPECT_EQ(at("ReplaceBrowser"), -1) << "the control is new at start-up";
@@ -90,12 +99,38 @@ TEST_F(KioskResetTest, AResetWhileTheBrowserIsModalClosesTheBoxesAndRunsOnceItIs
     view.modal = false;
     kiosk.onBrowserIdle();
     kiosk.onBrowserIdle();
+    background.finish();
     EXPECT_EQ(log.startingWith("ReplaceBrowser").size(), 1U) << "one reset, once";
     EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
     const std::string lines = logStorage.text("C:\\Kiosk\\TAL.log");
     EXPECT_NE(lines.find(" TAL reset-held trigger=button\r\n"), std::string::npos) << lines;
     EXPECT_EQ(lines.find("reset-held trigger=inactivity"), std::string::npos) << "held once";
     EXPECT_NE(lines.find(" TAL reset trigger=inactivity "), std::string::npos) << lines;
+}
+
+TEST_F(KioskResetTest,
+       APressWhileTheWipeRunsClosesWindowsAtOnceAndWipesOnceMoreBeforeTheStartPage) {
+    startWith("on");
+    kiosk.reset(ResetTrigger::button);
+    desktop.addWindow({0, "Opened meanwhile", "Notepad", true, 300});
+
+    EXPECT_EQ(kiosk.reset(ResetTrigger::button).windowsClosed, 1U);
+    EXPECT_EQ(log.startingWith("ReplaceBrowser").size(), 1U) << "the fresh control showed nothing";
+    EXPECT_EQ(log.startingWith("BackgroundWork").size(), 1U) << "one wipe at a time";
+
+    background.finish();
+    EXPECT_EQ(log.startingWith("BackgroundWork").size(), 2U);
+    EXPECT_EQ(at("Navigate"), -1);
+    background.finish();
+    EXPECT_THAT(log.startingWith("Navigate"), ElementsAre("Navigate http://start.example/"));
+}
+
+TEST_F(KioskResetTest, AKioskThatEndsWhileTheWipeRunsShowsNoPageAfterIt) {
+    startWith("on");
+    kiosk.reset(ResetTrigger::button);
+    kiosk.onClosed();
+    background.finish();
+    EXPECT_EQ(at("Navigate"), -1);
 }
 
 class KioskIdleTest : public KioskResetTest {

@@ -7,6 +7,7 @@
 #include "tests/support/TemporaryFolder.h"
 #include "win32/Win32AccessibilityFeatures.h"
 #include "win32/Win32AnsiText.h"
+#include "win32/Win32BackgroundWork.h"
 #include "win32/Win32Calendar.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32Desktop.h"
@@ -22,6 +23,7 @@
 #include "win32/Win32SystemMenu.h"
 #include "win32/Win32SystemShutdown.h"
 #include "win32/Win32SystemVersion.h"
+#include "win32/Win32UserFolders.h"
 #include "win32/Win32UserInput.h"
 
 namespace tal::test_support {
@@ -68,6 +70,8 @@ struct KioskServices {
     win32::Win32Calendar calendar;
     EventLog log{logStorage, calendar, "TAL"};
     win32::Win32SystemVersion system;
+    win32::Win32UserFolders folders;
+    win32::Win32BackgroundWork background{::GetModuleHandleW(nullptr)};
 
     // TAL.log as written so far. The log's lock is shared by every program of the session, so a
     // line may have been kept back while another one wrote: it goes out first.
@@ -77,9 +81,9 @@ struct KioskServices {
     }
 
     KioskPorts platform() {
-        return {profile,       registry,   desktop,      clock,   pump,  process,
-                screenSaver,   shutdown,   messageBoxes, session, input, ansiText,
-                accessibility, succession, log,          system};
+        return {profile,       registry,   desktop,      clock,   pump,    process,
+                screenSaver,   shutdown,   messageBoxes, session, input,   ansiText,
+                accessibility, succession, log,          system,  folders, background};
     }
 };
 
