@@ -56,6 +56,8 @@ struct Setting {
     // What a public terminal wants, which the advanced dialog's "推奨設定" fills in; empty when
     // the key has no such value.
     std::string_view recommended{};
+    // No one's to read: the log says only whether the key is set.
+    bool secret = false;
 };
 
 namespace choice {
@@ -164,6 +166,8 @@ inline constexpr Setting OfflineRetry{.key = "OfflineRetry",
                                       .label = "再表示の最長間隔(秒)",
                                       .range = {0, 3600, true},
                                       .recommended = "60"};
+// The operator's PIN, only as its hash (common/PinHash): with one, the operator menu opens.
+inline constexpr Setting OperatorPin{.key = "OperatorPin", .kioskDefault = "", .secret = true};
 // Read by the watchdog, talwatch.exe. An hour at most: beyond it the value is taken for a typing
 // error rather than a wish.
 inline constexpr Setting HangSeconds{.key = "HangSeconds",
@@ -176,7 +180,7 @@ inline constexpr std::array all{StartPage,    TimeToShutdown, RestartTime, WaitT
                                 TaskBarHide,  ContextMenu,    ToolBar,     InitButton,  InitButtonX,
                                 InitButtonY,  ClearSession,   IdleReset,   IdleWarning, BrowserMode,
                                 NewWindows,   AllowedSites,   Printing,    KeyLock,     TaskManager,
-                                OfflineRetry, HangSeconds};
+                                OfflineRetry, OperatorPin,    HangSeconds};
 }  // namespace settings
 
 // The default of a key of seconds as a number; the key's default is whole digits.

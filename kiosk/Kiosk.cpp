@@ -111,8 +111,13 @@ void Kiosk::readSessionSettings(const SettingsFile& settings) {
 void Kiosk::logStart(const SettingsFile& settings) {
     std::vector<LogField> fields{{"version", version_}};
     for (const Setting& setting : settings::all) {
+        const std::string value = settings.ReadSetting(setting);
+        if (setting.secret) {
+            fields.emplace_back(setting.key, value.empty() ? "" : "set");
+            continue;
+        }
         // The log is UTF-8; settings are text of the ANSI code page.
-        fields.emplace_back(setting.key, ports_.ansiText.toUtf8(settings.ReadSetting(setting)));
+        fields.emplace_back(setting.key, ports_.ansiText.toUtf8(value));
     }
     ports_.log.write("start", fields);
 }
