@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "settings_tool/OperatorPinView.h"
+
+namespace tal::fakes {
+
+// The operator PIN dialog with both fields empty. A text set to nothing holds a character that
+// the code page lacks.
+class FakeOperatorPinView : public OperatorPinView {
+public:
+    std::map<PinEntry, std::optional<std::string>> texts;
+    std::optional<PinEntry> focus;
+    bool removalDisabled = false;
+    bool closed = false;
+
+    std::optional<std::string> text(PinEntry entry) override {
+        const auto found = texts.find(entry);
+        return found == texts.end() ? std::string() : found->second;
+    }
+    void clearEntries() override { texts.clear(); }
+    void setFocus(PinEntry entry) override { focus = entry; }
+    void disableRemoval() override { removalDisabled = true; }
+    void close() override { closed = true; }
+};
+
+}  // namespace tal::fakes
