@@ -119,13 +119,9 @@ TEST(AdvancedDialogTest, APinSetInItsDialogIsSavedOnlyAsAHashThatTheSystemAccept
     HWND dialog = OpenAdvanced(tool);
     ASSERT_NE(dialog, nullptr);
     const auto item = [dialog](int control) { return ::GetDlgItem(dialog, control); };
-    EXPECT_EQ(test_support::WindowText(item(advanced::operatorPinStatus)), "未設定");
     test_support::Click(item(advanced::operatorPinButton));
     HWND pinDialog = tool.program().waitForWindow("管理者 PIN", test_support::programTimeout);
     ASSERT_NE(pinDialog, nullptr);
-    EXPECT_EQ(::GetWindow(pinDialog, GW_OWNER), dialog);
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pinDialog, pin_dialog::removeButton)));
-
     const std::string pin = "73915062";
     test_support::SetControlText(::GetDlgItem(pinDialog, pin_dialog::pin), pin);
     test_support::SetControlText(::GetDlgItem(pinDialog, pin_dialog::confirmation), pin);
