@@ -1,7 +1,6 @@
 // The advanced settings dialog opened from the settings dialog: over the disabled settings dialog,
 // its error box, saving, closing without saving, and the operator PIN's dialog.
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -144,10 +143,7 @@ TEST(AdvancedDialogTest, APinSetInItsDialogIsSavedOnlyAsAHashThatTheSystemAccept
     win32::Win32Cryptography crypto;
     EXPECT_EQ(CheckPin(pin, *parsed.hash, crypto), PinCheck::matches);
     EXPECT_EQ(CheckPin("73915063", *parsed.hash, crypto), PinCheck::differs);
-    std::istringstream lines(tool.program().settingsText());
-    for (std::string line; std::getline(lines, line);) {
-        EXPECT_EQ(line.find(pin), std::string::npos) << line;
-    }
+    EXPECT_EQ(tool.program().settingsText().find(pin), std::string::npos) << "the PIN itself";
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 namespace tal::fakes {
 
-// The operator PIN dialog with both fields empty. A text set to nothing holds a character that
-// the code page lacks.
+// The operator PIN dialog with both fields empty; a text set to nothing holds a character that the
+// code page lacks.
 class FakeOperatorPinView : public OperatorPinView {
 public:
     std::map<PinEntry, std::optional<std::string>> texts;
@@ -18,8 +18,7 @@ public:
     bool closed = false;
 
     std::optional<std::string> text(PinEntry entry) override {
-        const auto found = texts.find(entry);
-        return found == texts.end() ? std::string() : found->second;
+        return texts.contains(entry) ? texts[entry] : std::string();
     }
     void clearEntries() override { texts.clear(); }
     void setFocus(PinEntry entry) override { focus = entry; }
