@@ -17,6 +17,7 @@ struct Modifier {
 
 constexpr Modifier control{vk::control, vk::leftControl, vk::rightControl};
 constexpr Modifier alt{vk::alt, vk::leftAlt, vk::rightAlt};
+constexpr Modifier shift{vk::shift, vk::leftShift, vk::rightShift};
 
 bool Held(const std::bitset<256>& down, const Modifier& modifier) {
     return down[modifier.either] || down[modifier.left] || down[modifier.right];
@@ -49,31 +50,42 @@ Leaves WhenLeaves(std::uint32_t key) {
 
 }  // namespace
 
-bool KeyLock::swallow(std::uint32_t key, bool down, bool altFlag, std::uint32_t time) {
+KeyLock::Action KeyLock::stroke(std::uint32_t key, bool down, bool altFlag, std::uint32_t time) {
     if (key >= down_.size()) {
-        return false;
+        return Action::pass;
     }
     // Unsigned: right across the tick's wrap-around.
     if (time - lastStroke_ > quietMilliseconds) {
         forgetReleasedModifiers();
     }
     lastStroke_ = time;
+    const bool repeat = down && down_[key];
     down_[key] = down;
     if (!down) {
         const bool wasSwallowed = swallowed_[key];
         swallowed_[key] = false;
-        return wasSwallowed;
+        return wasSwallowed ? Action::swallow : Action::pass;
+    }
+    if (isOperatorChord(key, altFlag)) {
+        swallowed_[key] = true;
+        return repeat ? Action::swallow : Action::openOperatorMenu;
     }
     if (!leaves(key, altFlag)) {
-        return false;
+        return Action::pass;
     }
     swallowed_[key] = true;
-    return true;
+    return Action::swallow;
+}
+
+bool KeyLock::isOperatorChord(std::uint32_t key, bool altFlag) const {
+    return rules_.operatorChord && key == vk::f12 && Held(down_, control) && Held(down_, shift) &&
+           (altFlag || Held(down_, alt));
 }
 
 bool KeyLock::leaves(std::uint32_t key, bool altFlag) {
     const Leaves when = WhenLeaves(key);
-    if (when == Leaves::never || keyboard_.foregroundProcessId() != kioskProcessId_) {
+    if (!rules_.systemKeys || when == Leaves::never ||
+        keyboard_.foregroundProcessId() != kioskProcessId_) {
         return false;
     }
     switch (when) {
@@ -89,7 +101,7 @@ bool KeyLock::leaves(std::uint32_t key, bool altFlag) {
 }
 
 void KeyLock::forgetReleasedModifiers() {
-    for (const Modifier& modifier : {control, alt}) {
+    for (const Modifier& modifier : {control, alt, shift}) {
         if (Held(down_, modifier) && !keyboard_.isKeyDown(modifier.either)) {
             down_[modifier.either] = down_[modifier.left] = down_[modifier.right] = false;
         }

@@ -19,6 +19,7 @@ inline constexpr std::uint32_t f1 = 0x70;
 inline constexpr std::uint32_t f4 = 0x73;
 inline constexpr std::uint32_t f10 = 0x79;
 inline constexpr std::uint32_t f11 = 0x7A;
+inline constexpr std::uint32_t f12 = 0x7B;
 inline constexpr std::uint32_t leftShift = 0xA0;
 inline constexpr std::uint32_t rightShift = 0xA1;
 inline constexpr std::uint32_t leftControl = 0xA2;

@@ -33,6 +33,7 @@ Kiosk::Kiosk(const KioskPorts& ports, KioskView& view, std::string_view version)
       view_(view),
       windowGuard_(ports.desktop, ports.process.processId(), ports.sessionSnapshot),
       offline_(ports.log),
+      operator_(ports.log, ports.crypto),
       version_(version) {}
 
 void Kiosk::start() {
@@ -58,6 +59,7 @@ void Kiosk::start() {
         RestartSchedule(settings.ReadSetting(settings::RestartTime), ports_.clock.localTime());
     readSessionSettings(settings);
     pageRules_.emplace(settings, startPage_, ports_.ansiText);
+    operator_.configure(settings.ReadSetting(settings::OperatorPin));
     locksSystemKeys_ = FlagIs(settings.ReadSetting(settings::KeyLock), flagOn);
     if (locksSystemKeys_) {
         switchHotkeysOff();
@@ -189,8 +191,12 @@ void Kiosk::tick() {
     if (IsClockMinute(time, powerOffTime_)) {
         powerOff();
     }
-    if (restartSchedule_.due(time, ports_.input.inputTimes()) && restart()) {
+    const platform::InputTimes input = ports_.input.inputTimes();
+    if (restartSchedule_.due(time, input) && restart("scheduled")) {
         return;
+    }
+    if (operator_.idleTooLong(input)) {
+        closeOperatorMenu();
     }
     if (ports_.screenSaver.isRunning()) {
         resetPending_ = true;
@@ -334,6 +340,7 @@ ResetReport Kiosk::reset(ResetTrigger trigger) {
     const bool atStart = trigger == ResetTrigger::startupWipe;
     changeWindows([&] {
         hideIdleWarning();
+        closeOperatorMenu();
         if (atStart) {
             return;
         }
@@ -413,11 +420,11 @@ void Kiosk::onBrowserIdle() {
     }
 }
 
-bool Kiosk::restart() {
+bool Kiosk::restart(std::string_view reason) {
     if (closed_) {
         return true;
     }
-    ports_.log.write("restart", {{"reason", "scheduled"}});
+    ports_.log.write("restart", {{"reason", reason}});
     if (ports_.succession.watchdogRuns()) {
         exitCode_ = exit_code::kioskRestart;
         leave();
@@ -435,6 +442,72 @@ bool Kiosk::restart() {
     }
     leave();
     return true;
+}
+
+void Kiosk::openOperatorMenu() {
+    if (closed_) {
+        return;
+    }
+    if (const std::optional<OperatorMenuState> state = operator_.open(ports_.clock.tickCount())) {
+        changeWindows([&] { view_.showOperatorMenu(*state); });
+    }
+}
+
+void Kiosk::submitOperatorPin(std::string_view digits) {
+    if (operator_.menuOpen()) {
+        view_.showOperatorMenu(operator_.submit(digits, ports_.clock.tickCount()));
+    }
+}
+
+void Kiosk::chooseOperatorAction(OperatorChoice choice) {
+    if (choice == OperatorChoice::close || !operator_.unlocked()) {
+        closeOperatorMenu();
+        return;
+    }
+    switch (choice) {
+        case OperatorChoice::exit:
+            ports_.log.write("operator", {{"outcome", "exit"}});
+            closeOperatorMenu();
+            endForOperator();
+            break;
+        case OperatorChoice::settingsTool:
+            ports_.log.write("operator", {{"outcome", "settings"}});
+            closeOperatorMenu();
+            startSettingsTool();
+            break;
+        case OperatorChoice::restart:
+            ports_.log.write("operator", {{"outcome", "restart"}});
+            closeOperatorMenu();
+            restart("operator");
+            break;
+        case OperatorChoice::close:
+            break;
+    }
+}
+
+void Kiosk::closeOperatorMenu() {
+    if (operator_.menuOpen()) {
+        operator_.close();
+        changeWindows([this] { view_.hideOperatorMenu(); });
+    }
+}
+
+void Kiosk::startSettingsTool() {
+    const std::string folder = ports_.process.applicationPath();
+    const std::string tool = folder + (folder.ends_with('\\') ? "" : "\\") + "settal.exe";
+    // Only started: the operator's settings take effect at the kiosk's next start.
+    if (!ports_.starter.createProcess(tool, folder)) {
+        ports_.log.write("settings-tool-failed", {{"error", ports_.starter.lastError()}});
+    }
+}
+
+void Kiosk::endForOperator() {
+    // The stop request is seen before this process's end: the watchdog then closes what is left
+    // and ends, rather than starting a new kiosk.
+    if (ports_.succession.watchdogRuns() && !ports_.succession.stopWatchdog()) {
+        ports_.log.write("watchdog-stop-failed", {{"error", ports_.succession.lastError()}});
+    }
+    leave();
 }
 
 void Kiosk::switchHotkeysOff() {

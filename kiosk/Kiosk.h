@@ -12,6 +12,7 @@
 #include "kiosk/IdleMonitor.h"
 #include "kiosk/KioskView.h"
 #include "kiosk/OfflineRetry.h"
+#include "kiosk/OperatorAccess.h"
 #include "kiosk/PageRules.h"
 #include "kiosk/ResetReport.h"
 #include "kiosk/RestartSchedule.h"
@@ -20,7 +21,9 @@
 #include "platform/AccessibilityFeatures.h"
 #include "platform/AnsiText.h"
 #include "platform/BackgroundWork.h"
+#include "platform/ChildProcess.h"
 #include "platform/Clock.h"
+#include "platform/Cryptography.h"
 #include "platform/Desktop.h"
 #include "platform/InternetSession.h"
 #include "platform/MessageBoxes.h"
@@ -61,6 +64,9 @@ struct KioskPorts {
     platform::UserFolders& folders;
     // Where the session wipe runs, off the UI thread.
     platform::BackgroundWork& background;
+    // The operator's PIN check, and the settings tool that the operator menu starts.
+    platform::Cryptography& crypto;
+    platform::ProcessStarter& starter;
     // The window snapshot kept for the session; none: each start takes its own.
     platform::SessionSnapshot* sessionSnapshot = nullptr;
 };
@@ -85,6 +91,8 @@ public:
     // Whether the system keys that leave the kiosk are to be swallowed; the accessibility hotkeys
     // are off meanwhile.
     bool locksSystemKeys() const { return locksSystemKeys_; }
+    // Whether an operator PIN is set, so that the hotkey and the taps are to be heard.
+    bool hearsOperator() const { return operator_.enabled(); }
     // The window is gone. The lockdown stays in place (only the settings tool undoes it); a
     // start-up that is still in its wait ends there.
     void onClosed() { closed_ = true; }
@@ -109,12 +117,19 @@ public:
     // The browser control is no longer modal: a reset held back for it runs now.
     void onBrowserIdle();
 
-    // Makes way for a new process of the kiosk. With the session's watchdog running the kiosk
-    // ends with exit_code::kioskRestart, which the watchdog answers with a start at once; without
-    // it, the kiosk starts a copy of itself and ends once the copy takes input (by then the copy
-    // holds the session's kept window snapshot). False when the copy could not start: the kiosk
-    // then goes on as before.
-    bool restart();
+    // The operator's hotkey or taps: the operator menu opens when a PIN is set.
+    void openOperatorMenu();
+    // The operator entered `digits` in the menu and pressed OK.
+    void submitOperatorPin(std::string_view digits);
+    // The operator chose in the menu; the choices after the PIN count only once it was right.
+    void chooseOperatorAction(OperatorChoice choice);
+
+    // Makes way for a new process of the kiosk, for `reason` ("scheduled", "operator"). With the
+    // session's watchdog running the kiosk ends with exit_code::kioskRestart, which the watchdog
+    // answers with a start at once; without it, the kiosk starts a copy of itself and ends once the
+    // copy takes input (by then the copy holds the session's kept window snapshot). False when the
+    // copy could not start: the kiosk then goes on as before.
+    bool restart(std::string_view reason);
     // The program's exit code, once the kiosk has chosen one.
     std::optional<int> exitCode() const { return exitCode_; }
 
@@ -141,6 +156,11 @@ private:
     // Shows, updates or hides the offline notice as the outage stands.
     void showOfflineState();
     void switchHotkeysOff();
+    void closeOperatorMenu();
+    void startSettingsTool();
+    // The operator's end: the session's watchdog is asked to stop first, so that it does not start
+    // the kiosk again.
+    void endForOperator();
     // Closes the window, which ends the program.
     void leave();
 
@@ -155,6 +175,7 @@ private:
     bool idleWarningShown_ = false;
     bool changingWindows_ = false;
     OfflineRetry offline_;
+    OperatorAccess operator_;
     bool offlineNoticeShown_ = false;
     bool resetPending_ = false;
     bool wiping_ = false;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "kiosk/OperatorMenuState.h"
+
 namespace tal {
 
 enum class Geometry { Height, Width, Top, Left };
@@ -39,6 +41,9 @@ public:
     // Shows or updates the notice over the page that the kiosk tries it again in `secondsLeft`.
     virtual void showOfflineNotice(std::uint32_t secondsLeft) = 0;
     virtual void hideOfflineNotice() = 0;
+    // Shows the operator menu on `state`'s page, topmost and with the keyboard focus.
+    virtual void showOperatorMenu(const OperatorMenuState& state) = 0;
+    virtual void hideOperatorMenu() = 0;
     // Creates the return-to-start button window and shows it, modeless and without an owner.
     virtual void showReturnButton() = 0;
     // Whether the browser control is inside a modal call of its own (a page's box is open, or it

@@ -21,6 +21,7 @@ constexpr std::array rules{
     WindowClassRule{"TAL.Kiosk", allow, "the kiosk's main window"},
     WindowClassRule{"TAL.ReturnButton", allow, "the return button's window"},
     WindowClassRule{"TAL.IdleWarning", allow, "the inactivity warning"},
+    WindowClassRule{"TAL.OperatorMenu", allow, "the operator menu, behind the operator's PIN"},
     WindowClassRule{"TAL.OfflineNotice", allow,
                     "the notice over the page while the network does not bring it (a child of "
                     "the main window, listed with the kiosk's own)"},

@@ -16,6 +16,7 @@
 #include "kiosk/ProcessWindowGuard.h"
 #include "kiosk/RefusalLog.h"
 #include "kiosk/ReturnButton.h"
+#include "kiosk/ui/CornerTapHook.h"
 #include "kiosk/ui/DialogHooks.h"
 #include "kiosk/ui/HookThread.h"
 #include "kiosk/ui/KeyLockHook.h"
@@ -27,7 +28,9 @@
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32BackgroundWork.h"
 #include "win32/Win32Calendar.h"
+#include "win32/Win32ChildProcess.h"
 #include "win32/Win32Clock.h"
+#include "win32/Win32Cryptography.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32InternetSession.h"
 #include "win32/Win32LogStorage.h"
@@ -71,11 +74,14 @@ public:
           log_(log),
           background_(instance),
           window_(instance),
-          kiosk_(
-              tal::KioskPorts{profile_, registry_, desktop_, clock_, pump_, process_, screenSaver_,
-                              shutdown_, messageBoxes_, session_, input_, ansiText_, accessibility_,
-                              succession_, log_, system_, folders_, background_, &sessionSnapshot_},
-              window_, TAL_VERSION_TEXT) {
+          kiosk_(tal::KioskPorts{profile_,       registry_,   desktop_,
+                                 clock_,         pump_,       process_,
+                                 screenSaver_,   shutdown_,   messageBoxes_,
+                                 session_,       input_,      ansiText_,
+                                 accessibility_, succession_, log_,
+                                 system_,        folders_,    background_,
+                                 crypto_,        starter_,    &sessionSnapshot_},
+                 window_, TAL_VERSION_TEXT) {
         messageBoxes_.setOwner(reinterpret_cast<tal::platform::WindowHandle>(window_.handle()));
         window_.reportFailuresTo(log_);
         background_.reportFailuresTo(log_);
@@ -91,6 +97,13 @@ public:
             refusals_.flush();
         };
         window_.onContinueSession = [this] { kiosk_.continueSession(); };
+        window_.onOperatorMenuRequested = [this] { kiosk_.openOperatorMenu(); };
+        window_.onOperatorPin = [this](const std::string& digits) {
+            kiosk_.submitOperatorPin(digits);
+        };
+        window_.onOperatorChoice = [this](tal::OperatorChoice choice) {
+            kiosk_.chooseOperatorAction(choice);
+        };
         window_.browser().onFocus = [this] { kiosk_.onBrowserFocus(); };
         window_.onShowReturnButton = [this] { showReturnButton(); };
         window_.onPageFailed = [this](const std::string& address, std::uint32_t status) {
@@ -119,13 +132,7 @@ public:
         }
         window_.applyPageRules(kiosk_.pageRules());
         prompts_.setRules(kiosk_.pageRules());
-        if (kiosk_.locksSystemKeys()) {
-            window_.refuseCloseCommand();
-            keyLock_.emplace(hookThread_);
-            if (!keyLock_->installed()) {
-                log_.write("keylock-failed", {{"error", keyLock_->error()}});
-            }
-        }
+        installHooks();
         kiosk_.show();
         // Under Wine the button window, shown during start-up, stays hidden beneath the
         // full-screen window that reaches the screen after it, although it is above it in the
@@ -155,6 +162,28 @@ public:
     }
 
 private:
+    void installHooks() {
+        if (kiosk_.locksSystemKeys()) {
+            window_.refuseCloseCommand();
+        }
+        // From the hooks' thread: the menu opens from the main window's messages.
+        const auto requestMenu = [this] { window_.requestOperatorMenu(); };
+        if (kiosk_.locksSystemKeys() || kiosk_.hearsOperator()) {
+            keyLock_.emplace(hookThread_,
+                             tal::KeyLock::Rules{kiosk_.locksSystemKeys(), kiosk_.hearsOperator()},
+                             requestMenu);
+            if (!keyLock_->installed()) {
+                log_.write("keylock-failed", {{"error", keyLock_->error()}});
+            }
+        }
+        if (kiosk_.hearsOperator()) {
+            cornerTaps_.emplace(hookThread_, requestMenu);
+            if (!cornerTaps_->installed()) {
+                log_.write("corner-taps-failed", {{"error", cornerTaps_->error()}});
+            }
+        }
+    }
+
     void showReturnButton() {
         buttonWindow_.emplace(instance_);
         buttonWindow_->reportFailuresTo(log_);
@@ -185,6 +214,8 @@ private:
     tal::win32::Win32SystemVersion system_;
     tal::win32::Win32Succession succession_;
     tal::win32::Win32UserFolders folders_;
+    tal::win32::Win32Cryptography crypto_;
+    tal::win32::Win32ProcessStarter starter_;
     // Goes after the kiosk and before the services its work uses: it stops the work and waits.
     tal::win32::Win32BackgroundWork background_;
     // Before the first window: every window of the process passes the guard.
@@ -196,6 +227,7 @@ private:
     tal::Kiosk kiosk_;
     tal::kiosk_ui::HookThread hookThread_;
     std::optional<tal::kiosk_ui::KeyLockHook> keyLock_;
+    std::optional<tal::kiosk_ui::CornerTapHook> cornerTaps_;
     std::optional<tal::kiosk_ui::ReturnButtonWindow> buttonWindow_;
     std::optional<tal::ReturnButton> button_;
 };

@@ -12,6 +12,9 @@ public:
 
     // OpenMutexW on the watchdog's mutex: whether a watchdog runs in this session.
     virtual bool watchdogRuns() = 0;
+    // Sets the stop event of the session's watchdog, as `talwatch.exe /stop` does, without waiting
+    // for it; false when it could not be set.
+    virtual bool stopWatchdog() = 0;
     // CreateProcessW of this program's executable with this process's command line and current
     // folder, then WaitForInputIdle on the new process for at most `waitMilliseconds`; false when
     // the start failed.

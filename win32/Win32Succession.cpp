@@ -20,6 +20,14 @@ bool Win32Succession::watchdogRuns() {
     return WatchdogRuns();
 }
 
+bool Win32Succession::stopWatchdog() {
+    if (!SignalWatchdogStop()) {
+        lastError_ = ::GetLastError();
+        return false;
+    }
+    return true;
+}
+
 bool Win32Succession::startCopy(std::uint32_t waitMilliseconds) {
     // The executable by its own path: the command line may name it without a folder, or unquoted
     // with blanks.

@@ -4,20 +4,24 @@ namespace tal::kiosk_ui {
 
 namespace {
 
-// A low-level hook procedure gets no context of its own: the one lock of the process, set and
+// A low-level hook procedure gets no context of its own: the one hook of the process, set and
 // read on the hook thread only.
-KeyLock* activeLock = nullptr;
+KeyLockHook* activeHook = nullptr;
 
 }  // namespace
 
-KeyLockHook::KeyLockHook(HookThread& thread) : thread_(thread) {
+KeyLockHook::KeyLockHook(HookThread& thread, KeyLock::Rules rules,
+                         std::function<void()> onOperatorChord)
+    : thread_(thread),
+      lock_(keyboard_, ::GetCurrentProcessId(), rules),
+      onOperatorChord_(std::move(onOperatorChord)) {
     thread_.run([this] {
-        activeLock = &lock_;
+        activeHook = this;
         hook_.reset(
             ::SetWindowsHookExW(WH_KEYBOARD_LL, &Procedure, ::GetModuleHandleW(nullptr), 0));
         if (!hook_) {
             error_ = ::GetLastError();
-            activeLock = nullptr;
+            activeHook = nullptr;
         }
     });
 }
@@ -26,7 +30,7 @@ KeyLockHook::~KeyLockHook() {
     try {
         thread_.run([this] {
             hook_.reset();
-            activeLock = nullptr;
+            activeHook = nullptr;
         });
     } catch (...) {
         // The thread takes no more work: hook_ removes the hook from this thread as it goes,
@@ -35,11 +39,18 @@ KeyLockHook::~KeyLockHook() {
 }
 
 LRESULT CALLBACK KeyLockHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && activeLock != nullptr) {
+    if (code == HC_ACTION && activeHook != nullptr) {
         const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
-        if (activeLock->swallow(key->vkCode, down, (key->flags & LLKHF_ALTDOWN) != 0, key->time)) {
-            return 1;
+        switch (activeHook->lock_.stroke(key->vkCode, down, (key->flags & LLKHF_ALTDOWN) != 0,
+                                         key->time)) {
+            case KeyLock::Action::openOperatorMenu:
+                activeHook->onOperatorChord_();
+                return 1;
+            case KeyLock::Action::swallow:
+                return 1;
+            case KeyLock::Action::pass:
+                break;
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

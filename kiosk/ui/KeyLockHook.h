@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "kiosk/KeyLock.h"
 #include "kiosk/ui/HookThread.h"
 #include "win32/UniqueHandle.h"
@@ -15,8 +17,8 @@ namespace tal::kiosk_ui {
 class KeyLockHook {
 public:
     // Installs the hook on `thread`, which outlives it; `installed()` tells whether the system
-    // took it.
-    explicit KeyLockHook(HookThread& thread);
+    // took it. `onOperatorChord` runs on the hook thread, so it only posts.
+    KeyLockHook(HookThread& thread, KeyLock::Rules rules, std::function<void()> onOperatorChord);
     ~KeyLockHook();
     KeyLockHook(const KeyLockHook&) = delete;
     KeyLockHook& operator=(const KeyLockHook&) = delete;
@@ -30,7 +32,8 @@ private:
 
     HookThread& thread_;
     win32::Win32KeyboardState keyboard_;
-    KeyLock lock_{keyboard_, ::GetCurrentProcessId()};
+    KeyLock lock_;
+    std::function<void()> onOperatorChord_;
     win32::UniqueAny<HHOOK, &::UnhookWindowsHookEx> hook_;
     DWORD error_ = 0;
 };

@@ -19,6 +19,9 @@ constexpr UINT navigateLaterMessage = WM_APP + 1;
 constexpr UINT returnToStartMessage = WM_APP + 2;
 constexpr UINT printLaterMessage = WM_APP + 3;
 constexpr UINT browserIdleMessage = WM_APP + 4;
+// Posted by the hooks' thread for the operator menu, and by the menu for a choice.
+constexpr UINT operatorMenuMessage = WM_APP + 5;
+constexpr UINT operatorChoiceMessage = WM_APP + 6;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -80,6 +83,9 @@ MainWindow::~MainWindow() {
     onPageFailed = nullptr;
     onPageCompleted = nullptr;
     onBrowserIdle = nullptr;
+    onOperatorMenuRequested = nullptr;
+    onOperatorPin = nullptr;
+    onOperatorChoice = nullptr;
     browser_.onFocus = nullptr;
     browser_.guard().onNewWindow = nullptr;
     browser_.guard().onRefusedPage = nullptr;
@@ -89,6 +95,7 @@ MainWindow::~MainWindow() {
     browser_.guard().setRules(nullptr);
     idleWarning_.reset();
     offlineNotice_.reset();
+    operatorMenu_.reset();
     destroy();
 }
 
@@ -99,8 +106,19 @@ void MainWindow::show() {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
-    return handle() != nullptr && ::IsChild(handle(), message.hwnd) &&
-           browser_.translateAccelerator(message);
+    if (handle() == nullptr) {
+        return false;
+    }
+    // Enter and Esc in the menu mean "OK" and "キャンセル", Tab moves between its controls.
+    if (operatorMenu_ && operatorMenu_->shown() &&
+        ::IsDialogMessageW(operatorMenu_->window(), &message)) {
+        return true;
+    }
+    return ::IsChild(handle(), message.hwnd) && browser_.translateAccelerator(message);
+}
+
+void MainWindow::requestOperatorMenu() {
+    ::PostMessageW(handle(), operatorMenuMessage, 0, 0);
 }
 
 void MainWindow::close() {
@@ -266,6 +284,30 @@ void MainWindow::hideOfflineNotice() {
     }
 }
 
+void MainWindow::showOperatorMenu(const OperatorMenuState& state) {
+    if (!operatorMenu_) {
+        operatorMenu_.emplace(instance_);
+        if (failureLog() != nullptr) {
+            operatorMenu_->reportFailuresTo(*failureLog());
+        }
+        operatorMenu_->onSubmit = [this](const std::string& digits) {
+            if (onOperatorPin) {
+                onOperatorPin(digits);
+            }
+        };
+        operatorMenu_->onChoice = [this](OperatorChoice choice) {
+            ::PostMessageW(handle(), operatorChoiceMessage, static_cast<WPARAM>(choice), 0);
+        };
+    }
+    operatorMenu_->show(state);
+}
+
+void MainWindow::hideOperatorMenu() {
+    if (operatorMenu_) {
+        operatorMenu_->hide();
+    }
+}
+
 bool MainWindow::browserIsModal() {
     return browser_.isModal();
 }
@@ -317,6 +359,16 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 }
             }
             return 0;
+        case operatorMenuMessage:
+            if (onOperatorMenuRequested) {
+                onOperatorMenuRequested();
+            }
+            return 0;
+        case operatorChoiceMessage:
+            if (onOperatorChoice) {
+                onOperatorChoice(static_cast<OperatorChoice>(wParam));
+            }
+            return 0;
         case WM_SETFOCUS:
             // Keyboard input belongs to the browser control.
             if (HWND child = ::GetWindow(window, GW_CHILD)) {
@@ -330,6 +382,7 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             browser_.destroy();
             idleWarning_.reset();
             offlineNotice_.reset();
+            operatorMenu_.reset();
             if (onClosed) {
                 onClosed();
             }

@@ -12,6 +12,7 @@
 #include "kiosk/ui/BrowserHost.h"
 #include "kiosk/ui/IdleWarningWindow.h"
 #include "kiosk/ui/OfflineNoticeWindow.h"
+#include "kiosk/ui/OperatorMenuWindow.h"
 #include "win32/Window.h"
 
 namespace tal::kiosk_ui {
@@ -45,6 +46,8 @@ public:
     // From now on the close command of the system menu and Alt+F4 (SC_CLOSE) leave the window
     // open; WM_CLOSE, the watchdog's stop, still ends it.
     void refuseCloseCommand() { closeCommandRefused_ = true; }
+    // From any thread (the hooks'): onOperatorMenuRequested runs from this window's messages.
+    void requestOperatorMenu();
 
     std::function<void()> onTimer;
     std::function<void()> onClosed;
@@ -62,6 +65,12 @@ public:
     std::function<void()> onPageCompleted;
     // The browser control has left a modal call that leaveBrowserModal waited for.
     std::function<void()> onBrowserIdle;
+    // The operator's hotkey or taps.
+    std::function<void()> onOperatorMenuRequested;
+    // The operator entered a PIN in the menu, or chose there; a choice comes from this window's
+    // messages, outside the menu's own handler, since it may close every window.
+    std::function<void(const std::string& digits)> onOperatorPin;
+    std::function<void(OperatorChoice choice)> onOperatorChoice;
 
     void close() override;
     void show() override;
@@ -80,6 +89,8 @@ public:
     void hideIdleWarning() override;
     void showOfflineNotice(std::uint32_t secondsLeft) override;
     void hideOfflineNotice() override;
+    void showOperatorMenu(const OperatorMenuState& state) override;
+    void hideOperatorMenu() override;
     bool browserIsModal() override;
     void leaveBrowserModal() override;
 
@@ -101,6 +112,7 @@ private:
     BrowserHost browser_;
     std::optional<IdleWarningWindow> idleWarning_;
     std::optional<OfflineNoticeWindow> offlineNotice_;
+    std::optional<OperatorMenuWindow> operatorMenu_;
     std::wstring pendingNavigation_;
     // Counts the controls, so that a return to the start page that an old control asked for
     // does not reach a fresh one.

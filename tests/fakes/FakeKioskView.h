@@ -57,6 +57,14 @@ public:
         log_.add("OfflineNotice " + std::to_string(secondsLeft));
     }
     void hideOfflineNotice() override { log_.add("HideOfflineNotice"); }
+    void showOperatorMenu(const OperatorMenuState& state) override {
+        constexpr const char* pages[] = {"pin", "wrong", "locked", "choices"};
+        log_.add(std::string("OperatorMenu ") + pages[static_cast<int>(state.page)] +
+                 (state.page == OperatorMenuPage::locked
+                      ? " " + std::to_string(state.minutesLeft) + " min"
+                      : ""));
+    }
+    void hideOperatorMenu() override { log_.add("HideOperatorMenu"); }
     void showReturnButton() override { log_.add("Show ReturnButton"); }
     bool browserIsModal() override { return modal; }
     void leaveBrowserModal() override { log_.add("LeaveBrowserModal"); }

@@ -112,4 +112,15 @@ std::unique_ptr<platform::AppendFile> FakeLogStorage::openForAppend(const std::s
     return std::make_unique<File>(*this, content);
 }
 
+std::vector<std::string> LoggedEvents(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> events;
+    const std::string marker = " TAL " + prefix;
+    for (std::size_t at = 0; (at = text.find(marker, at)) != std::string::npos;) {
+        const std::size_t end = text.find("\r\n", at);
+        events.push_back(text.substr(at + 5, end - at - 5));
+        at = end;
+    }
+    return events;
+}
+
 }  // namespace tal::fakes

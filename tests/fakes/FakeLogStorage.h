@@ -54,4 +54,8 @@ private:
     int opens_ = 0;
 };
 
+// The events of the TAL lines in `text` that begin with `prefix`, without their time stamps:
+// "reset trigger=button closed=0 ms=0".
+std::vector<std::string> LoggedEvents(const std::string& text, const std::string& prefix = {});
+
 }  // namespace tal::fakes

@@ -17,10 +17,15 @@ public:
 
     bool watchdog = false;
     bool copyFails = false;
+    bool stopFails = false;
     // Runs as the copy starts.
     std::function<void()> onStartCopy;
 
     bool watchdogRuns() override { return watchdog; }
+    bool stopWatchdog() override {
+        log_.add("SetEvent watchdog stop");
+        return !stopFails;
+    }
     bool startCopy(std::uint32_t waitMilliseconds) override {
         log_.add("CreateProcess copy wait=" + std::to_string(waitMilliseconds));
         if (onStartCopy) {

@@ -9,6 +9,7 @@
 #include "tests/fakes/FakeBackgroundWork.h"
 #include "tests/fakes/FakeCalendar.h"
 #include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeCryptography.h"
 #include "tests/fakes/FakeDesktop.h"
 #include "tests/fakes/FakeInternetSession.h"
 #include "tests/fakes/FakeKioskView.h"
@@ -16,6 +17,7 @@
 #include "tests/fakes/FakeMessageBoxes.h"
 #include "tests/fakes/FakeMessagePump.h"
 #include "tests/fakes/FakeProcess.h"
+#include "tests/fakes/FakeProcessStarter.h"
 #include "tests/fakes/FakeProfileFile.h"
 #include "tests/fakes/FakeRegistry.h"
 #include "tests/fakes/FakeScreenSaver.h"
@@ -50,10 +52,13 @@ struct KioskFixture {
     FakeSystemVersion system;
     FakeUserFolders folders{log};
     FakeBackgroundWork background{log};
+    FakeCryptography crypto;
+    FakeProcessStarter starter{log};
     FakeKioskView view{log};
-    Kiosk kiosk{KioskPorts{profile, registry, desktop, clock, pump, process, screenSaver, shutdown,
-                           messageBoxes, session, input, ansiText, accessibility, succession,
-                           eventLog, system, folders, background},
+    Kiosk kiosk{KioskPorts{profile, registry,    desktop,       clock,        pump,
+                           process, screenSaver, shutdown,      messageBoxes, session,
+                           input,   ansiText,    accessibility, succession,   eventLog,
+                           system,  folders,     background,    crypto,       starter},
                 view};
 
     const std::string settingsPath = "C:\\Kiosk\\TAL.ini";

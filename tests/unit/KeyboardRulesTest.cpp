@@ -94,12 +94,13 @@ class KeyLockTest : public testing::TestWithParam<KeyLockCase> {};
 
 TEST_P(KeyLockTest, TracksEachModifierKeyAndSwallowsPressAndRelease) {
     fakes::FakeKeyboardState keyboard;
-    KeyLock lock(keyboard, keyboard.kioskProcess);
+    KeyLock lock(keyboard, keyboard.kioskProcess, {});
     std::vector<bool> swallowed;
     for (const Stroke& stroke : GetParam().strokes) {
         if (stroke.seen) {
             // The system's Alt flag is never set, as for injected strokes.
-            swallowed.push_back(lock.swallow(stroke.key, stroke.down, false, stroke.at));
+            swallowed.push_back(lock.stroke(stroke.key, stroke.down, false, stroke.at) !=
+                                KeyLock::Action::pass);
         }
         // A swallowed key never reaches the system.
         if (stroke.down && (!stroke.seen || !swallowed.back())) {
@@ -171,14 +172,70 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KeyLockTest, KeysPassWhileTheKioskIsNotInFrontAndTheSystemsAltFlagCounts) {
     fakes::FakeKeyboardState keyboard;
-    KeyLock lock(keyboard, keyboard.kioskProcess);
+    KeyLock lock(keyboard, keyboard.kioskProcess, {});
+    using enum KeyLock::Action;
     keyboard.foregroundProcess = 77;
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, true, false, 0));
-    EXPECT_FALSE(lock.swallow(vk::leftWindows, false, false, 0));
-    EXPECT_FALSE(lock.swallow(vk::launchApp1, true, false, 0));
+    EXPECT_EQ(lock.stroke(vk::leftWindows, true, false, 0), pass);
+    EXPECT_EQ(lock.stroke(vk::leftWindows, false, false, 0), pass);
+    EXPECT_EQ(lock.stroke(vk::launchApp1, true, false, 0), pass);
     keyboard.foregroundProcess = keyboard.kioskProcess;
-    EXPECT_TRUE(lock.swallow(vk::tab, true, true, 0)) << "Alt held before the kiosk started";
+    EXPECT_EQ(lock.stroke(vk::tab, true, true, 0), swallow) << "Alt held before the kiosk started";
 }
+
+struct ChordCase {
+    const char* name;
+    KeyLock::Rules rules;
+    std::vector<Stroke> strokes;
+    // The action for each stroke: p(ass), s(wallow) or o(pen the operator menu).
+    std::string actions;
+    bool kioskInFront = true;
+};
+
+class OperatorChordTest : public testing::TestWithParam<ChordCase> {};
+
+TEST_P(OperatorChordTest, CtrlAltShiftF12OpensTheMenuOnceWhenAPinIsSet) {
+    fakes::FakeKeyboardState keyboard;
+    if (!GetParam().kioskInFront) {
+        keyboard.foregroundProcess = 77;
+    }
+    KeyLock lock(keyboard, keyboard.kioskProcess, GetParam().rules);
+    std::string actions;
+    for (const Stroke& stroke : GetParam().strokes) {
+        switch (lock.stroke(stroke.key, stroke.down, false, stroke.at)) {
+            case KeyLock::Action::pass:
+                actions += 'p';
+                break;
+            case KeyLock::Action::swallow:
+                actions += 's';
+                break;
+            case KeyLock::Action::openOperatorMenu:
+                actions += 'o';
+                break;
+        }
+    }
+    EXPECT_EQ(actions, GetParam().actions) << GetParam().name;
+}
+
+const std::vector<Stroke> chord{{vk::leftControl, true}, {vk::rightAlt, true},
+                                {vk::leftShift, true},   {vk::f12, true},
+                                {vk::f12, true},         {vk::f12, false}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Chords, OperatorChordTest,
+    testing::Values(
+        ChordCase{"with the lock off; F12 repeats", {false, true}, chord, "ppposs"},
+        ChordCase{"with the lock on", {true, true}, chord, "ppposs"},
+        ChordCase{"whatever is in front", {false, true}, chord, "ppposs", false},
+        ChordCase{"without a PIN", {true, false}, chord, "pppppp"},
+        ChordCase{"without Shift",
+                  {false, true},
+                  {{vk::control, true}, {vk::alt, true}, {vk::f12, true}},
+                  "ppp"},
+        ChordCase{
+            "Shift let go on the secure desktop",
+            {false, true},
+            {{vk::control, true}, {vk::alt, true}, {vk::shift, true}, {vk::f12, true, true, 5000}},
+            "pppp"}));
 
 using platform::AccessibilityFeature;
 constexpr std::uint32_t available = 0x2;

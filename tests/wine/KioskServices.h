@@ -9,7 +9,9 @@
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32BackgroundWork.h"
 #include "win32/Win32Calendar.h"
+#include "win32/Win32ChildProcess.h"
 #include "win32/Win32Clock.h"
+#include "win32/Win32Cryptography.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32InternetSession.h"
 #include "win32/Win32LogStorage.h"
@@ -72,6 +74,8 @@ struct KioskServices {
     win32::Win32SystemVersion system;
     win32::Win32UserFolders folders;
     win32::Win32BackgroundWork background{::GetModuleHandleW(nullptr)};
+    win32::Win32Cryptography crypto;
+    win32::Win32ProcessStarter starter;
 
     // TAL.log as written so far. The log's lock is shared by every program of the session, so a
     // line may have been kept back while another one wrote: it goes out first.
@@ -81,9 +85,9 @@ struct KioskServices {
     }
 
     KioskPorts platform() {
-        return {profile,       registry,   desktop,      clock,   pump,    process,
-                screenSaver,   shutdown,   messageBoxes, session, input,   ansiText,
-                accessibility, succession, log,          system,  folders, background};
+        return {profile,  registry,     desktop, clock,      pump,     process,       screenSaver,
+                shutdown, messageBoxes, session, input,      ansiText, accessibility, succession,
+                log,      system,       folders, background, crypto,   starter};
     }
 };
 
