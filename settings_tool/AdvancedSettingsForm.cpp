@@ -11,6 +11,7 @@
 
 #include "common/Flags.h"
 #include "common/NumberText.h"
+#include "common/PinHash.h"
 #include "common/PolicyStore.h"
 #include "common/Settings.h"
 #include "common/SettingsFile.h"
@@ -27,6 +28,10 @@ constexpr std::string_view recommendedCaption = "推奨設定";
 constexpr std::string_view recommendedFilled =
     "公共の端末に勧める値を入れました。「保存」を押すと保存します。";
 constexpr std::string_view recommendedManaged = "グループ ポリシーで決められた項目はそのままです。";
+constexpr std::string_view pinSet = "設定済み";
+constexpr std::string_view pinNotSet = "未設定";
+// A value that is no hash of a PIN: the kiosk opens no operator menu for it.
+constexpr std::string_view pinMalformed = "不正な値 (無効)";
 
 // A number field and its key of seconds, whose label and range the error box names.
 struct NumberField {
@@ -187,6 +192,27 @@ void AdvancedSettingsForm::load() {
             view_.disable(list.control);
         }
     }
+    pinValue_ = file.ReadSetting(settings::OperatorPin);
+    pinChanged_ = false;
+    showPinStatus();
+    if (managed(settings::OperatorPin)) {
+        view_.disable(AdvancedButton::operatorPin);
+    }
+}
+
+void AdvancedSettingsForm::changePin(const std::optional<std::string>& value) {
+    if (!value || isManaged(settings::OperatorPin)) {
+        return;
+    }
+    pinValue_ = *value;
+    pinChanged_ = true;
+    showPinStatus();
+}
+
+void AdvancedSettingsForm::showPinStatus() {
+    view_.showPinStatus(std::string(pinValue_.empty()              ? pinNotSet
+                                    : ParsePinHash(pinValue_).hash ? pinSet
+                                                                   : pinMalformed));
 }
 
 bool AdvancedSettingsForm::isManaged(const Setting& setting) const {
@@ -300,6 +326,10 @@ void AdvancedSettingsForm::saveAndClose() {
             writes.emplace_back(list.setting.key,
                                 choices[selected < choices.size() ? selected : 0].word);
         }
+    }
+
+    if (pinChanged_ && !isManaged(settings::OperatorPin)) {
+        writes.emplace_back(settings::OperatorPin.key, pinValue_);
     }
 
     const SettingsFile file(ports_.profile, settingsPath_);

@@ -22,6 +22,8 @@ enum class AdvancedText {
 enum class AdvancedCheck { clearSession, printing, keyLock, taskManagerOff };
 // Its drop-down lists, each holding the names of its key's words.
 enum class AdvancedChoice { browserMode, newWindows };
+// Its buttons that stand for a key: "管理者 PIN..." opens the operator PIN dialog.
+enum class AdvancedButton { operatorPin };
 
 // What the advanced settings dialog can be told and asked. Texts are in the ANSI code page, as
 // they come from and go to the settings file; the names in the lists are UTF-8.
@@ -43,6 +45,9 @@ public:
     virtual void disable(AdvancedText control) = 0;
     virtual void disable(AdvancedCheck control) = 0;
     virtual void disable(AdvancedChoice control) = 0;
+    virtual void disable(AdvancedButton control) = 0;
+    // Says beside "管理者 PIN..." whether a PIN is set (UTF-8).
+    virtual void showPinStatus(const std::string& text) = 0;
     // Closes the dialog.
     virtual void close() = 0;
 };

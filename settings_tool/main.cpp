@@ -7,13 +7,16 @@
 #include "common/EventLog.h"
 #include "platform/MessageBoxes.h"
 #include "settings_tool/AdvancedSettingsForm.h"
+#include "settings_tool/OperatorPinForm.h"
 #include "settings_tool/SettingsForm.h"
 #include "settings_tool/ui/AdvancedDialog.h"
+#include "settings_tool/ui/PinDialog.h"
 #include "settings_tool/ui/SettingsDialog.h"
 #include "win32/Failure.h"
 #include "win32/FailureReport.h"
 #include "win32/Win32AnsiText.h"
 #include "win32/Win32Calendar.h"
+#include "win32/Win32Cryptography.h"
 #include "win32/Win32Desktop.h"
 #include "win32/Win32LogStorage.h"
 #include "win32/Win32MessageBoxes.h"
@@ -23,6 +26,27 @@
 #include "win32/Win32SystemVersion.h"
 
 namespace {
+
+// The operator PIN dialog, modal to the advanced dialog (`owner`), whose boxes it shows; what it
+// decided goes to the advanced form, which writes it when it saves.
+void RunOperatorPin(HINSTANCE instance, HWND owner, tal::AdvancedSettingsForm& advanced,
+                    tal::platform::MessageBoxes& ownerBoxes, tal::EventLog& log) {
+    try {
+        tal::settings_dialog::PinDialog dialog(instance, owner);
+        dialog.reportFailuresTo(log);
+        tal::win32::Win32MessageBoxes messageBoxes(
+            reinterpret_cast<tal::platform::WindowHandle>(dialog.handle()));
+        tal::win32::Win32Cryptography crypto;
+        tal::OperatorPinForm form(dialog, messageBoxes, crypto, advanced.hasPin());
+        // The dialog clears them before it goes, so they never outlive the form.
+        dialog.setHandlers([&form] { form.confirm(); }, [&form] { form.remove(); });
+        form.load();
+        dialog.runModal();
+        advanced.changePin(form.newValue());
+    } catch (const tal::win32::Failure& failure) {
+        ownerBoxes.show(failure.what(), "エラー", tal::platform::message_box_style::okOnly);
+    }
+}
 
 // The advanced settings over the same ports, modal to the settings dialog; its boxes are modal to
 // it. A dialog that cannot be created is reported in a box, and the settings dialog stays.
@@ -39,6 +63,9 @@ void RunAdvancedSettings(HINSTANCE instance, HWND owner, const tal::SettingsForm
         // The dialog clears it before it goes, so it never outlives the form.
         dialog.setSaveHandler([&form] { form.saveAndClose(); });
         dialog.setRecommendedHandler([&form] { form.fillRecommended(); });
+        dialog.setOperatorPinHandler([instance, &dialog, &form, &messageBoxes, &log] {
+            RunOperatorPin(instance, dialog.handle(), form, messageBoxes, log);
+        });
         form.load();
         dialog.runModal();
     } catch (const tal::win32::Failure& failure) {

@@ -28,6 +28,8 @@ inline constexpr int restartTimeLabel = 219;
 inline constexpr int restartTime = 220;
 inline constexpr int offlineRetryLabel = 221;
 inline constexpr int offlineRetry = 222;
+inline constexpr int operatorPinButton = 223;
+inline constexpr int operatorPinStatus = 224;
 inline constexpr int cancelButton = IDCANCEL;
 
 }  // namespace tal::settings_dialog::advanced

@@ -50,6 +50,14 @@ int IdOf(AdvancedChoice control) {
     throw std::logic_error("unknown advanced drop-down list");
 }
 
+int IdOf(AdvancedButton control) {
+    switch (control) {
+        case AdvancedButton::operatorPin:
+            return advanced::operatorPinButton;
+    }
+    throw std::logic_error("unknown advanced button");
+}
+
 }  // namespace
 
 AdvancedDialog::AdvancedDialog(HINSTANCE instance, HWND owner)
@@ -66,6 +74,10 @@ void AdvancedDialog::setSaveHandler(std::function<void()> handler) {
 
 void AdvancedDialog::setRecommendedHandler(std::function<void()> handler) {
     onClick(advanced::recommendedButton, std::move(handler));
+}
+
+void AdvancedDialog::setOperatorPinHandler(std::function<void()> handler) {
+    onClick(advanced::operatorPinButton, std::move(handler));
 }
 
 std::optional<std::string> AdvancedDialog::text(AdvancedText which) {
@@ -108,6 +120,14 @@ void AdvancedDialog::disable(AdvancedCheck which) {
 
 void AdvancedDialog::disable(AdvancedChoice which) {
     controls().disable(IdOf(which));
+}
+
+void AdvancedDialog::disable(AdvancedButton which) {
+    controls().disable(IdOf(which));
+}
+
+void AdvancedDialog::showPinStatus(const std::string& text) {
+    controls().setCaption(advanced::operatorPinStatus, text);
 }
 
 }  // namespace tal::settings_dialog

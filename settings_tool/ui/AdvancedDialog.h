@@ -20,6 +20,8 @@ public:
     void setSaveHandler(std::function<void()> handler);
     // What "推奨設定" runs.
     void setRecommendedHandler(std::function<void()> handler);
+    // What "管理者 PIN..." runs.
+    void setOperatorPinHandler(std::function<void()> handler);
 
     std::optional<std::string> text(AdvancedText control) override;
     void setText(AdvancedText control, const std::string& text) override;
@@ -32,6 +34,8 @@ public:
     void disable(AdvancedText control) override;
     void disable(AdvancedCheck control) override;
     void disable(AdvancedChoice control) override;
+    void disable(AdvancedButton control) override;
+    void showPinStatus(const std::string& text) override;
     void close() override { endDialog(); }
 };
 

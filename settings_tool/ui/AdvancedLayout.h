@@ -13,7 +13,7 @@ inline constexpr std::string_view caption = "詳細設定";
 
 // The labels are the keys' names, which the error boxes give them too. The drop-down lists are
 // wide enough for the names of their keys' words.
-inline constexpr std::array<ControlLayout, 23> controls{{
+inline constexpr std::array<ControlLayout, 25> controls{{
     {idleResetLabel, ControlKind::label, settings::IdleReset.label, 120, 240, 2175, 255},
     {idleReset, ControlKind::textBox, "", 2400, 170, 1215, 270},
     {idleWarningLabel, ControlKind::label, settings::IdleWarning.label, 120, 600, 2175, 255},
@@ -34,11 +34,14 @@ inline constexpr std::array<ControlLayout, 23> controls{{
     {taskManagerOff, ControlKind::checkBox, settings::TaskManager.label, 120, 3840, 5775, 255},
     {allowedSitesLabel, ControlKind::label, settings::AllowedSites.label, 120, 4200, 5775, 255},
     {allowedSites, ControlKind::multiLineText, "", 120, 4500, 5775, 1440},
-    {saveButton, ControlKind::pushButton, "保存", 120, 6120, 735, 375},
-    {cancelButton, ControlKind::pushButton, "キャンセル", 960, 6120, 1215, 375},
-    {recommendedButton, ControlKind::pushButton, "推奨設定", 4680, 6120, 1215, 375},
+    {operatorPinButton, ControlKind::pushButton, "管理者 PIN...", 120, 6060, 1455, 375},
+    // Whether a PIN is set, which the form writes.
+    {operatorPinStatus, ControlKind::label, "", 1680, 6120, 4215, 255},
+    {saveButton, ControlKind::pushButton, "保存", 120, 6600, 735, 375},
+    {cancelButton, ControlKind::pushButton, "キャンセル", 960, 6600, 1215, 375},
+    {recommendedButton, ControlKind::pushButton, "推奨設定", 4680, 6600, 1215, 375},
 }};
 
-inline constexpr DialogDesign design{6030, 6660, controls};
+inline constexpr DialogDesign design{6030, 7140, controls};
 
 }  // namespace tal::settings_dialog::advanced

@@ -8,6 +8,8 @@ namespace tal::settings_dialog {
 enum class ControlKind {
     label,
     textBox,
+    // A PIN: digits only, shown as dots.
+    pinBox,
     comboBox,
     dropDownList,
     multiLineText,

@@ -15,6 +15,8 @@ namespace {
 constexpr int fontPoints = 9;
 // The drop-down lists show this many items before they scroll.
 constexpr int visibleListItems = 12;
+// The longest PIN; a longer one is refused anyway, so the field takes no more.
+constexpr int pinDigits = 12;
 
 struct WindowKind {
     const wchar_t* className;
@@ -27,6 +29,9 @@ WindowKind KindOf(ControlKind kind) {
             return {L"STATIC", SS_LEFT | SS_NOPREFIX};
         case ControlKind::textBox:
             return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL};
+        case ControlKind::pinBox:
+            return {L"EDIT",
+                    WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | ES_PASSWORD | ES_NUMBER};
         case ControlKind::comboBox:
             return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
         case ControlKind::dropDownList:
@@ -76,6 +81,9 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
         if (control.kind == ControlKind::textBox || control.kind == ControlKind::multiLineText) {
             ::SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
         }
+        if (control.kind == ControlKind::pinBox) {
+            ::SendMessageW(created, EM_SETLIMITTEXT, pinDigits, 0);
+        }
         if (control.kind == ControlKind::comboBox) {
             ::SendMessageW(created, CB_LIMITTEXT, 0, 0);
         }
@@ -122,6 +130,10 @@ std::optional<std::string> DialogControls::text(int id) const {
 
 void DialogControls::setText(int id, const std::string& text) {
     ::SetWindowTextW((*this)[id], win32::AnsiToWide(text).c_str());
+}
+
+void DialogControls::setCaption(int id, std::string_view utf8) {
+    ::SetWindowTextW((*this)[id], win32::Utf8ToWide(utf8).c_str());
 }
 
 bool DialogControls::isChecked(int id) const {

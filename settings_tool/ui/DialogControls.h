@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings_tool/ui/ControlLayout.h"
@@ -28,6 +29,8 @@ public:
     // character that the code page lacks.
     std::optional<std::string> text(int id) const;
     void setText(int id, const std::string& text);
+    // A label's or a button's own text (UTF-8).
+    void setCaption(int id, std::string_view utf8);
     bool isChecked(int id) const;
     void setChecked(int id, bool checked);
     // A drop-down's items (UTF-8), replacing those it had.

@@ -1,13 +1,17 @@
 // The advanced settings dialog opened from the settings dialog: over the disabled settings dialog,
-// its error box, saving, and closing without saving.
+// its error box, saving, closing without saving, and the operator PIN's dialog.
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "common/PinHash.h"
 #include "settings_tool/ui/AdvancedControlIds.h"
 #include "settings_tool/ui/ControlIds.h"
+#include "settings_tool/ui/PinControlIds.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/SettingsToolDriver.h"
+#include "win32/Win32Cryptography.h"
 
 namespace tal {
 namespace {
@@ -103,6 +107,43 @@ TEST(AdvancedDialogTest, EscapeAndTheCloseBoxCloseItWithoutSaving) {
                                           test_support::programTimeout));
         EXPECT_EQ(tool.program().settingsText(), advancedSettings);
     }
+}
+
+// Which entries the PIN dialog refuses and what is written when are proven in
+// OperatorPinFormTest and AdvancedSettingsFormTest; here a PIN typed into the real dialog reaches
+// the file only as a hash that the system's PBKDF2 accepts for that PIN and no other.
+TEST(AdvancedDialogTest, APinSetInItsDialogIsSavedOnlyAsAHashThatTheSystemAccepts) {
+    namespace pin_dialog = settings_dialog::operator_pin;
+    SettingsToolDriver tool(&advancedSettings);
+    HWND dialog = OpenAdvanced(tool);
+    ASSERT_NE(dialog, nullptr);
+    const auto item = [dialog](int control) { return ::GetDlgItem(dialog, control); };
+    test_support::Click(item(advanced::operatorPinButton));
+    HWND pinDialog = tool.program().waitForWindow("管理者 PIN", test_support::programTimeout);
+    ASSERT_NE(pinDialog, nullptr);
+    const std::string pin = "73915062";
+    test_support::SetControlText(::GetDlgItem(pinDialog, pin_dialog::pin), pin);
+    test_support::SetControlText(::GetDlgItem(pinDialog, pin_dialog::confirmation), pin);
+    RECT box{};
+    ::GetWindowRect(pinDialog, &box);
+    test_support::PumpFor(std::chrono::milliseconds(300));
+    test_support::SaveScreenshot("operator-pin", box);
+    test_support::Click(::GetDlgItem(pinDialog, pin_dialog::okButton));
+    ASSERT_TRUE(test_support::WaitFor([&] { return !::IsWindow(pinDialog); },
+                                      test_support::programTimeout));
+    EXPECT_EQ(test_support::WindowText(item(advanced::operatorPinStatus)), "設定済み");
+    test_support::Click(item(advanced::saveButton));
+    ASSERT_TRUE(
+        test_support::WaitFor([&] { return !::IsWindow(dialog); }, test_support::programTimeout));
+
+    const std::optional<std::string> stored = tool.stored("OperatorPin");
+    ASSERT_TRUE(stored.has_value());
+    const ParsedPinHash parsed = ParsePinHash(*stored);
+    ASSERT_TRUE(parsed.hash.has_value()) << *stored;
+    win32::Win32Cryptography crypto;
+    EXPECT_EQ(CheckPin(pin, *parsed.hash, crypto), PinCheck::matches);
+    EXPECT_EQ(CheckPin("73915063", *parsed.hash, crypto), PinCheck::differs);
+    EXPECT_EQ(tool.program().settingsText().find(pin), std::string::npos) << "the PIN itself";
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ public:
     std::map<AdvancedChoice, std::vector<std::string>> lists;
     std::map<AdvancedChoice, std::size_t> selected;
     std::optional<AdvancedText> focus;
+    std::string pinStatus;
     std::set<int> disabled;
     bool closed = false;
 
@@ -38,7 +39,7 @@ public:
     }
     std::size_t choice(AdvancedChoice control) override { return selected[control]; }
     void setFocus(AdvancedText control) override { focus = control; }
-    // Texts count from 0, check boxes from 100, lists from 200.
+    // Texts count from 0, check boxes from 100, lists from 200, buttons from 300.
     void disable(AdvancedText control) override { disabled.insert(static_cast<int>(control)); }
     void disable(AdvancedCheck control) override {
         disabled.insert(100 + static_cast<int>(control));
@@ -46,6 +47,10 @@ public:
     void disable(AdvancedChoice control) override {
         disabled.insert(200 + static_cast<int>(control));
     }
+    void disable(AdvancedButton control) override {
+        disabled.insert(300 + static_cast<int>(control));
+    }
+    void showPinStatus(const std::string& text) override { pinStatus = text; }
     void close() override { closed = true; }
 };
 

@@ -217,5 +217,52 @@ TEST_F(AdvancedSettingsTest, AManagedKeyIsShownLockedAndNotWritten) {
     EXPECT_EQ(stored("BrowserMode"), "edge");
 }
 
+// The operator PIN: its status as loaded, and what saving writes after the PIN dialog decided.
+struct PinCase {
+    std::optional<std::string> stored;   // nothing: no key
+    std::optional<std::string> decided;  // OperatorPinForm::newValue
+    const char* status;
+    std::optional<std::string> saved;
+};
+
+constexpr const char* hash =
+    "pbkdf2-sha256$200000$000102030405060708090a0b0c0d0e0f$"
+    "869e6c8350c5beb0acc399fbaac3b60d220433896b26a647734d0d8f1586e1fa";
+
+const PinCase pinCases[] = {
+    {std::nullopt, std::nullopt, "未設定", std::nullopt},
+    {std::nullopt, hash, "設定済み", hash},
+    {hash, std::nullopt, "設定済み", hash},
+    {hash, "", "未設定", ""},
+    {"1234", std::nullopt, "不正な値 (無効)", "1234"},
+    {"1234", hash, "設定済み", hash},
+};
+
+TEST_F(AdvancedSettingsTest, ShowsWhetherAPinIsSetAndSavesWhatThePinDialogDecided) {
+    for (const PinCase& pin : pinCases) {
+        SCOPED_TRACE(pin.stored.value_or("(none)") + " -> " + pin.decided.value_or("(kept)"));
+        profile.load(path, pin.stored ? "[CONFIG]\nOperatorPin=" + *pin.stored : "");
+        advancedView = {};
+        advanced.load();
+        EXPECT_EQ(advanced.hasPin(), pin.stored.has_value());
+        advanced.changePin(pin.decided);
+        EXPECT_EQ(advancedView.pinStatus, pin.status);
+        EXPECT_EQ(stored("OperatorPin"), pin.stored) << "nothing is written before the save";
+        advanced.saveAndClose();
+        EXPECT_EQ(stored("OperatorPin"), pin.saved);
+    }
+}
+
+TEST_F(AdvancedSettingsTest, APinSetByPolicyLocksTheButtonAndIsNeverWritten) {
+    std::vector<std::uint8_t> bytes(hash, hash + std::string_view(hash).size() + 1);
+    registry.setValueDirectly("SOFTWARE\\Policies\\TAL", "OperatorPin",
+                              {platform::registry_type::text, bytes});
+    advanced.load();
+    EXPECT_EQ(advancedView.disabled, std::set<int>{300});
+    advanced.changePin("");
+    advanced.saveAndClose();
+    EXPECT_EQ(stored("OperatorPin"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tal
