@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -189,6 +190,12 @@ std::string PositionText(float twips) {
             c = 'E';
         }
     }
+    return text;
+}
+
+std::string StatusText(std::uint32_t status) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ std::string FormatTwoDigits(double value);
 // 90 -> "90", 1.5 -> "1.5", 0.0004 -> "0". For a number within a key's range; a negative one is
 // written as 0.
 std::string SecondsText(double seconds);
+
+// A status or error code as the system's documents write it: 0x800C0008.
+std::string StatusText(std::uint32_t status);
 
 // A window position in twips as text: at most 7 significant digits, "." as decimal point
 // whatever the locale, "-" for a negative value, no blanks: 7020 -> "7020", -150 -> "-150".

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "common/NumberText.h"
 #include "common/Settings.h"
@@ -22,12 +21,6 @@ constexpr std::array<std::uint32_t, 4> firstWaits{5, 10, 20, 40};
 
 // A try is made at the tick nearest its moment: ticks come once a second.
 constexpr std::uint32_t halfTick = 500;
-
-std::string StatusText(std::uint32_t status) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
-    return text;
-}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "kiosk/OperatorAccess.h"
 
+#include "common/NumberText.h"
 #include "kiosk/TickSince.h"
 
 namespace tal {
@@ -61,7 +62,7 @@ OperatorMenuState OperatorAccess::submit(std::string_view digits, std::uint32_t 
     }
     if (check == PinCheck::failed) {
         // The system's fault, not the operator's: no step towards the lock.
-        log_.write("operator-pin-failed", {{"status", crypto_.lastStatus()}});
+        log_.write("operator-pin-failed", {{"status", StatusText(crypto_.lastStatus())}});
         return {OperatorMenuPage::wrongPin};
     }
     ++wrongInARow_;

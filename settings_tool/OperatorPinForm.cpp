@@ -1,7 +1,7 @@
 #include "settings_tool/OperatorPinForm.h"
 
-#include <cstdio>
 #include <string_view>
+#include "common/NumberText.h"
 
 #include "common/PinHash.h"
 
@@ -13,12 +13,6 @@ constexpr std::string_view errorCaption = "エラー";
 constexpr std::string_view notAPin = "PIN は 4 から 12 桁の数字で入力してください。";
 constexpr std::string_view entriesDiffer = "「PIN」と「PIN (確認)」が一致しません。";
 constexpr std::string_view hashFailed = "PIN を設定できませんでした。";
-
-std::string StatusText(std::uint32_t status) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(status));
-    return text;
-}
 
 }  // namespace
 

@@ -95,7 +95,7 @@ TEST_F(OperatorPinTest, ASystemFailureIsNoWrongPinAndABadHashGivesNoMenu) {
     access.configure("");
     log.flush(0);
     const std::string text = storage.text("C:\\Kiosk\\TAL.log");
-    Lines expected(10, "operator-pin-failed status=3221225473");
+    Lines expected(10, "operator-pin-failed status=0xC0000001");
     expected.insert(expected.end(), {"operator-pin-malformed fault=iterations",
                                      "operator-pin-malformed fault=prefix"});
     EXPECT_EQ(fakes::LoggedEvents(text, "operator-pin"), expected);
