@@ -22,6 +22,8 @@ constexpr UINT browserIdleMessage = WM_APP + 4;
 // Posted by the hooks' thread for the operator menu, and by the menu for a choice.
 constexpr UINT operatorMenuMessage = WM_APP + 5;
 constexpr UINT operatorChoiceMessage = WM_APP + 6;
+// Posted to itself when it is activated while the operator menu is open.
+constexpr UINT operatorMenuFocusMessage = WM_APP + 7;
 constexpr int programIcon = 1;
 
 }  // namespace
@@ -367,6 +369,19 @@ LRESULT MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case operatorChoiceMessage:
             if (onOperatorChoice) {
                 onOperatorChoice(static_cast<OperatorChoice>(wParam));
+            }
+            return 0;
+        case WM_ACTIVATE:
+            // A press on the page, such as the last of the taps that opened the menu, activates
+            // this window after the menu took the keyboard: it goes back to the menu, later, once
+            // the activation is done.
+            if (LOWORD(wParam) != WA_INACTIVE && operatorMenu_ && operatorMenu_->shown()) {
+                ::PostMessageW(window, operatorMenuFocusMessage, 0, 0);
+            }
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        case operatorMenuFocusMessage:
+            if (operatorMenu_) {
+                operatorMenu_->takeKeyboard();
             }
             return 0;
         case WM_SETFOCUS:

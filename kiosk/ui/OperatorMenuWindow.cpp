@@ -170,8 +170,15 @@ void OperatorMenuWindow::show(const OperatorMenuState& state) {
     ::SetDlgItemTextW(window(), id::messageId, message.c_str());
     ::SetDlgItemTextW(window(), id::pinId, L"");
     ::SetWindowPos(window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(window());
-    ::SetFocus(::GetDlgItem(window(), choices ? id::closeId : locked ? id::cancelId : id::pinId));
+    focusedControl_ = choices ? id::closeId : locked ? id::cancelId : id::pinId;
+    takeKeyboard();
+}
+
+void OperatorMenuWindow::takeKeyboard() {
+    if (shown()) {
+        ::SetForegroundWindow(window());
+        ::SetFocus(::GetDlgItem(window(), focusedControl_));
+    }
 }
 
 void OperatorMenuWindow::hide() {
@@ -205,7 +212,10 @@ void OperatorMenuWindow::command(int control) {
             HWND pin = ::GetDlgItem(window(), id::pinId);
             // Enter reaches here also while the field is greyed.
             if (::IsWindowEnabled(pin) && ::IsWindowVisible(pin) && onSubmit) {
-                std::wstring digits(longestPin + 1, L'\0');
+                // All of it: text set from outside passes the field's limit, and a PIN that is
+                // too long must be refused, not cut to one that may fit.
+                std::wstring digits(static_cast<std::size_t>(::GetWindowTextLengthW(pin)) + 1,
+                                    L'\0');
                 digits.resize(static_cast<std::size_t>(
                     ::GetWindowTextW(pin, digits.data(), static_cast<int>(digits.size()))));
                 onSubmit(win32::WideToUtf8(digits));

@@ -45,6 +45,8 @@ public:
     void show(const OperatorMenuState& state);
     // Hides the menu and forgets what was typed.
     void hide();
+    // Brings the shown menu in front again, the keyboard where show() put it.
+    void takeKeyboard();
 
     // The operator pressed "OK" or Enter with these digits (UTF-8).
     std::function<void(const std::string& digits)> onSubmit;
@@ -57,6 +59,7 @@ private:
     void command(int id);
     void addDigit(wchar_t digit);
 
+    int focusedControl_ = operator_menu::pinId;
     win32::UniqueFont messageFont_;
     win32::UniqueFont buttonFont_;
 };

@@ -10,6 +10,7 @@
 #include "kiosk/ui/OperatorMenuWindow.h"
 #include "tests/support/Deadline.h"
 #include "tests/support/DesktopWindows.h"
+#include "tests/support/KioskDriver.h"
 #include "tests/support/WatchdogDriver.h"
 #include "win32/UniqueHandle.h"
 
@@ -39,6 +40,28 @@ void Type(const std::string& keys) {
     }
 }
 
+// PIN 123456789012, made the same way.
+constexpr char pin12Digits[] =
+    "pbkdf2-sha256$100000$000102030405060708090a0b0c0d0e0f$"
+    "5f5d5f11cb8a9e002e1c5aea84607773ba7ab530215c2406ca3983a7dd6de168";
+
+// The menu once it is shown in front; null when it is not within 10 s.
+HWND WaitForMenu() {
+    HWND menu = nullptr;
+    const bool inFront = test_support::WaitFor(
+        [&] {
+            menu = ::FindWindowW(L"TAL.OperatorMenu", L"管理者メニュー");
+            return menu != nullptr && ::IsWindowVisible(menu) && ::GetForegroundWindow() == menu;
+        },
+        10s);
+    if (!inFront && menu != nullptr) {
+        char className[64]{};
+        ::GetClassNameA(::GetForegroundWindow(), className, 64);
+        ADD_FAILURE() << "in front: " << className;
+    }
+    return inFront ? menu : nullptr;
+}
+
 bool Shown(HWND menu, int control) {
     return ::IsWindowVisible(::GetDlgItem(menu, control)) != FALSE;
 }
@@ -62,14 +85,8 @@ TEST(KioskOperatorTest, TheHotkeyOpensTheMenuAndThePinEndsKioskAndWatchdog) {
     for (const WORD key : {VK_F12, VK_SHIFT, VK_MENU, VK_CONTROL}) {
         Press(key, false);
     }
-    HWND menu = nullptr;
-    ASSERT_TRUE(test_support::WaitFor(
-        [&] {
-            menu = ::FindWindowW(L"TAL.OperatorMenu", L"管理者メニュー");
-            return menu != nullptr && ::IsWindowVisible(menu) && ::GetForegroundWindow() == menu;
-        },
-        10s))
-        << "the menu in front";
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "the menu in front";
     EXPECT_EQ(::GetWindowLongPtrW(menu, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
 
     // Typed into the field that has the keyboard, Enter for OK.
@@ -91,6 +108,47 @@ TEST(KioskOperatorTest, TheHotkeyOpensTheMenuAndThePinEndsKioskAndWatchdog) {
     EXPECT_TRUE(outcomes[0].ends_with(" operator outcome=ok")) << outcomes[0];
     EXPECT_TRUE(outcomes[1].ends_with(" operator outcome=exit")) << outcomes[1];
     EXPECT_EQ(watchdog.logEvents("restart").size(), 0U) << "the watchdog started no new kiosk";
+}
+
+TEST(KioskOperatorTest, FiveTapsInTheCornerOpenTheMenuWhereAPinTooLongIsWrongAndEscCloses) {
+    const std::string settings =
+        std::string("[CONFIG]\r\nStartPage=about:blank\r\nOperatorPin=") + pin12Digits + "\r\n";
+    test_support::KioskDriver kiosk(&settings);
+    ASSERT_NE(kiosk.waitForMainWindow(20s), nullptr);
+    for (int tap = 0; tap < 5; ++tap) {
+        INPUT input[2]{};
+        for (INPUT& half : input) {
+            half.type = INPUT_MOUSE;
+            // (10, 10) on the screen, in the system's 0 to 65535.
+            half.mi.dx = 10 * 65536 / ::GetSystemMetrics(SM_CXSCREEN);
+            half.mi.dy = 10 * 65536 / ::GetSystemMetrics(SM_CYSCREEN);
+        }
+        input[0].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN;
+        input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+        ASSERT_EQ(::SendInput(2, input, sizeof input[0]), 2U);
+    }
+    HWND menu = WaitForMenu();
+    ASSERT_NE(menu, nullptr) << "the menu in front";
+
+    // Set from outside, past the field's limit: the right PIN with one digit more.
+    DWORD_PTR result = 0;
+    ASSERT_NE(::SendMessageTimeoutW(::GetDlgItem(menu, kiosk_ui::operator_menu::pinId), WM_SETTEXT,
+                                    0, reinterpret_cast<LPARAM>(L"1234567890123"), SMTO_ABORTIFHUNG,
+                                    10000, &result),
+              0);
+    ASSERT_NE(::SendMessageTimeoutW(::GetDlgItem(menu, kiosk_ui::operator_menu::okId), BM_CLICK, 0,
+                                    0, SMTO_ABORTIFHUNG, 10000, &result),
+              0);
+    wchar_t message[64]{};
+    ::GetDlgItemTextW(menu, kiosk_ui::operator_menu::messageId, message, 64);
+    EXPECT_EQ(std::wstring(message), L"PIN が違います");
+    EXPECT_FALSE(Shown(menu, kiosk_ui::operator_menu::exitId));
+
+    Press(VK_ESCAPE, true);
+    Press(VK_ESCAPE, false);
+    EXPECT_TRUE(test_support::WaitFor([&] { return !::IsWindowVisible(menu); }, 10s));
+    EXPECT_TRUE(kiosk.close());
+    EXPECT_NE(kiosk.log().find(" operator outcome=wrong\r\n"), std::string::npos);
 }
 
 }  // namespace
