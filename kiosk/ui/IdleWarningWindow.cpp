@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "kiosk/ui/CenteredPopup.h"
 #include "win32/Dpi.h"
 #include "win32/Failure.h"
 #include "win32/Font.h"
@@ -17,25 +18,13 @@ constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 constexpr int messageId = 200;
 
 // The client area and the controls within it, in twips.
-struct Box {
-    float left;
-    float top;
-    float width;
-    float height;
-};
 constexpr float clientWidth = 6000;
 constexpr float clientHeight = 2700;
-constexpr Box messageBox{240, 300, 5520, 480};
-constexpr Box countdownBox{240, 900, 5520, 480};
-constexpr Box buttonBox{2100, 1740, 1800, 600};
+constexpr TwipsBox messageBox{240, 300, 5520, 480};
+constexpr TwipsBox countdownBox{240, 900, 5520, 480};
+constexpr TwipsBox buttonBox{2100, 1740, 1800, 600};
 constexpr int messagePoints = 14;
 constexpr int buttonPoints = 12;
-
-void Place(HWND control, const Box& box, UINT dpi) {
-    ::MoveWindow(control, win32::TwipsToPixels(box.left, dpi), win32::TwipsToPixels(box.top, dpi),
-                 win32::TwipsToPixels(box.width, dpi), win32::TwipsToPixels(box.height, dpi),
-                 FALSE);
-}
 
 }  // namespace
 
@@ -66,25 +55,17 @@ void IdleWarningWindow::layOut(UINT dpi) {
         win32::CreateUiFont(messagePoints, win32::FontWeight::bold, dpi);
     win32::UniqueFont buttonFont =
         win32::CreateUiFont(buttonPoints, win32::FontWeight::normal, dpi);
-    RECT frame{0, 0, win32::TwipsToPixels(clientWidth, dpi),
-               win32::TwipsToPixels(clientHeight, dpi)};
-    win32::AdjustWindowRectForDpi(frame, style, exStyle, dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    // In the middle of the primary screen, where the kiosk's window is.
-    ::SetWindowPos(window(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterOnScreen(window(), clientWidth, clientHeight, style, exStyle, dpi);
     const struct {
         int id;
-        Box box;
+        TwipsBox box;
         HFONT font;
     } controls[] = {{messageId, messageBox, messageFont.get()},
                     {countdownId, countdownBox, messageFont.get()},
                     {continueButtonId, buttonBox, buttonFont.get()}};
     for (const auto& control : controls) {
         HWND child = ::GetDlgItem(window(), control.id);
-        Place(child, control.box, dpi);
+        PlaceControl(child, control.box, dpi);
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), TRUE);
     }
     // The controls use the new fonts now; the old ones may go.

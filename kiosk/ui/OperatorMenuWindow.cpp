@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "kiosk/ui/CenteredPopup.h"
 #include "win32/Dpi.h"
 #include "win32/Failure.h"
 #include "win32/Font.h"
@@ -20,13 +21,6 @@ constexpr int longestPin = 12;
 // A filled circle for each digit typed.
 constexpr wchar_t dot = L'\u25CF';
 
-// A control's place in the client area, in twips.
-struct Box {
-    float left;
-    float top;
-    float width;
-    float height;
-};
 constexpr float margin = 240;
 constexpr float gap = 120;
 // Keys large enough for a fingertip: about 60 by 80 pixels at 96 dpi.
@@ -34,19 +28,19 @@ constexpr float keyWidth = 1200;
 constexpr float keyHeight = 900;
 constexpr float rowWidth = 3 * keyWidth + 2 * gap;
 constexpr float clientWidth = rowWidth + 2 * margin;
-constexpr Box messageBox{margin, margin, rowWidth, 720};
-constexpr Box pinBox{margin, 1080, rowWidth, 600};
+constexpr TwipsBox messageBox{margin, margin, rowWidth, 720};
+constexpr TwipsBox pinBox{margin, 1080, rowWidth, 600};
 constexpr float keysTop = 1800;
 constexpr float clientHeight = keysTop + 5 * (keyHeight + gap) - gap + margin;
 constexpr int messagePoints = 12;
 constexpr int buttonPoints = 16;
 
-constexpr Box Key(int column, int row) {
+constexpr TwipsBox Key(int column, int row) {
     return {margin + static_cast<float>(column) * (keyWidth + gap),
             keysTop + static_cast<float>(row) * (keyHeight + gap), keyWidth, keyHeight};
 }
 
-constexpr Box Wide(int row) {
+constexpr TwipsBox Wide(int row) {
     return {margin, keysTop + static_cast<float>(row) * (keyHeight + gap), rowWidth, keyHeight};
 }
 
@@ -55,7 +49,7 @@ struct Control {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
-    Box box;
+    TwipsBox box;
     // Shown on the PIN's pages, or on the page of choices.
     bool forPin;
 };
@@ -83,12 +77,6 @@ constexpr Control controls[] = {
     {id::restartId, L"BUTTON", L"キオスクを再起動", WS_TABSTOP, Wide(2), false},
     {id::closeId, L"BUTTON", L"閉じる", WS_TABSTOP, Wide(3), false},
 };
-
-void Place(HWND control, const Box& box, UINT dpi) {
-    ::MoveWindow(control, win32::TwipsToPixels(box.left, dpi), win32::TwipsToPixels(box.top, dpi),
-                 win32::TwipsToPixels(box.width, dpi), win32::TwipsToPixels(box.height, dpi),
-                 FALSE);
-}
 
 }  // namespace
 
@@ -123,17 +111,10 @@ void OperatorMenuWindow::layOut(UINT dpi) {
         win32::CreateUiFont(messagePoints, win32::FontWeight::bold, dpi);
     win32::UniqueFont buttonFont =
         win32::CreateUiFont(buttonPoints, win32::FontWeight::normal, dpi);
-    RECT frame{0, 0, win32::TwipsToPixels(clientWidth, dpi),
-               win32::TwipsToPixels(clientHeight, dpi)};
-    win32::AdjustWindowRectForDpi(frame, style, exStyle, dpi);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    ::SetWindowPos(window(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterOnScreen(window(), clientWidth, clientHeight, style, exStyle, dpi);
     for (const Control& control : controls) {
         HWND child = ::GetDlgItem(window(), control.id);
-        Place(child, control.box, dpi);
+        PlaceControl(child, control.box, dpi);
         const HFONT font = control.id == id::messageId ? messageFont.get() : buttonFont.get();
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }

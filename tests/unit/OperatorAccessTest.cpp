@@ -226,29 +226,22 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"CloseLogsNothing", false, true, OperatorChoice::close, hidden, Lines{}}),
     [](const testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
-TEST(OperatorMenuTest, OpensOnlyWithAPinClosesAtAResetAndTheStartLineHidesTheHash) {
-    fakes::KioskFixture withoutPin;
-    withoutPin.kiosk.start();
-    EXPECT_FALSE(withoutPin.kiosk.hearsOperator());
-    withoutPin.log.calls.clear();
-    withoutPin.kiosk.openOperatorMenu();
-    EXPECT_EQ(withoutPin.log.calls, Lines{}) << "no menu without a PIN";
+class OperatorMenuTest : public testing::Test, protected fakes::KioskFixture {};
 
-    fakes::KioskFixture withPin;
+TEST_F(OperatorMenuTest, ClosesAtAResetAndTheStartLineHidesTheHash) {
     const std::string stored = StoredPin("24680");
-    withPin.setting("OperatorPin", stored);
-    withPin.kiosk.start();
-    EXPECT_TRUE(withPin.kiosk.hearsOperator());
-    withPin.log.calls.clear();
-    withPin.kiosk.openOperatorMenu();
-    withPin.kiosk.submitOperatorPin("13579");
-    withPin.kiosk.reset(ResetTrigger::button);
-    const Lines& calls = withPin.log.calls;
-    ASSERT_GE(calls.size(), 3U);
-    EXPECT_EQ(Lines(calls.begin(), calls.begin() + 3),
+    setting("OperatorPin", stored);
+    kiosk.start();
+    EXPECT_TRUE(kiosk.hearsOperator());
+    log.calls.clear();
+    kiosk.openOperatorMenu();
+    kiosk.submitOperatorPin("13579");
+    kiosk.reset(ResetTrigger::button);
+    ASSERT_GE(log.calls.size(), 3U);
+    EXPECT_EQ(Lines(log.calls.begin(), log.calls.begin() + 3),
               (Lines{"OperatorMenu pin", "OperatorMenu wrong", "HideOperatorMenu"}));
-    withPin.eventLog.flush(0);
-    const std::string text = withPin.logStorage.text("C:\\Kiosk\\TAL.log");
+    eventLog.flush(0);
+    const std::string text = logStorage.text(settingsLog);
     EXPECT_NE(text.find(" OperatorPin=set "), std::string::npos);
     EXPECT_EQ(text.find(stored.substr(20)), std::string::npos);
 }
