@@ -83,6 +83,8 @@ void DialogControls::create(HWND dialog, HINSTANCE instance) {
         }
         if (control.kind == ControlKind::pinBox) {
             ::SendMessageW(created, EM_SETLIMITTEXT, pinDigits, 0);
+            // Dots whatever version of the common controls draws the field, as in the kiosk.
+            ::SendMessageW(created, EM_SETPASSWORDCHAR, L'\u25CF', 0);
         }
         if (control.kind == ControlKind::comboBox) {
             ::SendMessageW(created, CB_LIMITTEXT, 0, 0);

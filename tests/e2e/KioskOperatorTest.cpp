@@ -11,6 +11,7 @@
 #include "tests/support/Deadline.h"
 #include "tests/support/DesktopWindows.h"
 #include "tests/support/KioskDriver.h"
+#include "tests/support/Screen.h"
 #include "tests/support/WatchdogDriver.h"
 #include "win32/UniqueHandle.h"
 
@@ -143,6 +144,12 @@ TEST(KioskOperatorTest, FiveTapsInTheCornerOpenTheMenuWhereAPinTooLongIsWrongAnd
     ::GetDlgItemTextW(menu, kiosk_ui::operator_menu::messageId, message, 64);
     EXPECT_EQ(std::wstring(message), L"PIN が違います");
     EXPECT_FALSE(Shown(menu, kiosk_ui::operator_menu::exitId));
+    EXPECT_TRUE(Shown(menu, kiosk_ui::operator_menu::firstDigitId));
+    // Painted now, in the kiosk's thread, before the screen is read.
+    ::RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT shown{};
+    ::GetWindowRect(menu, &shown);
+    test_support::SaveScreenshot("operator-menu", shown);
 
     Press(VK_ESCAPE, true);
     Press(VK_ESCAPE, false);
