@@ -59,13 +59,13 @@ void Kiosk::start() {
         RestartSchedule(settings.ReadSetting(settings::RestartTime), ports_.clock.localTime());
     readSessionSettings(settings);
     pageRules_.emplace(settings, startPage_, ports_.ansiText);
-    operator_.configure(settings.ReadSetting(settings::OperatorPin));
     locksSystemKeys_ = FlagIs(settings.ReadSetting(settings::KeyLock), flagOn);
     if (locksSystemKeys_) {
         switchHotkeysOff();
     }
     logStart(settings);
     logMalformedSites();
+    operator_.configure(settings.ReadSetting(settings::OperatorPin));
     windowGuard_.takeSnapshot();
     coverScreen();
     if (clearSession_) {
