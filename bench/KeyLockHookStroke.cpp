@@ -67,7 +67,7 @@ int main() {
     // F15: a key that no program acts on, which the lock lets pass as it lets typing pass.
     const double lookUp = MedianStroke(VK_F15);
     thread.run([&timer] { timer.reset(); });
-    const tal::kiosk_ui::KeyLockHook lock(thread);
+    const tal::kiosk_ui::KeyLockHook lock(thread, {}, [] {});
     setTimer();
     if (::GetForegroundWindow() != window.get() || !lock.installed() || !timer) {
         std::fprintf(stderr, "not in front, or the hooks were not taken\n");

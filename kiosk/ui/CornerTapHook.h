@@ -6,7 +6,7 @@
 
 #include "kiosk/CornerTaps.h"
 #include "kiosk/ui/HookThread.h"
-#include "win32/UniqueHandle.h"
+#include "kiosk/ui/LowLevelHook.h"
 
 namespace tal::kiosk_ui {
 
@@ -18,21 +18,21 @@ public:
     // Installs the hook on `thread`, which outlives it; `installed()` tells whether the system took
     // it. `onGesture` runs on the hook thread, so it only posts.
     CornerTapHook(HookThread& thread, std::function<void()> onGesture);
-    ~CornerTapHook();
     CornerTapHook(const CornerTapHook&) = delete;
     CornerTapHook& operator=(const CornerTapHook&) = delete;
 
-    bool installed() const { return static_cast<bool>(hook_); }
-    DWORD error() const { return error_; }
+    bool installed() const { return hook_.installed(); }
+    DWORD error() const { return hook_.error(); }
 
 private:
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
+    // Set and read on the hook thread only.
+    static inline CornerTapHook* active = nullptr;
 
-    HookThread& thread_;
     CornerTaps taps_;
     std::function<void()> onGesture_;
-    win32::UniqueAny<HHOOK, &::UnhookWindowsHookEx> hook_;
-    DWORD error_ = 0;
+    // Last: the hook may be called as soon as it is set, and goes before the rest.
+    LowLevelHook<WH_MOUSE_LL, CornerTapHook> hook_;
 };
 
 }  // namespace tal::kiosk_ui

@@ -6,7 +6,7 @@
 
 #include "kiosk/KeyLock.h"
 #include "kiosk/ui/HookThread.h"
-#include "win32/UniqueHandle.h"
+#include "kiosk/ui/LowLevelHook.h"
 #include "win32/Win32KeyboardState.h"
 
 namespace tal::kiosk_ui {
@@ -19,23 +19,23 @@ public:
     // Installs the hook on `thread`, which outlives it; `installed()` tells whether the system
     // took it. `onOperatorChord` runs on the hook thread, so it only posts.
     KeyLockHook(HookThread& thread, KeyLock::Rules rules, std::function<void()> onOperatorChord);
-    ~KeyLockHook();
     KeyLockHook(const KeyLockHook&) = delete;
     KeyLockHook& operator=(const KeyLockHook&) = delete;
 
-    bool installed() const { return static_cast<bool>(hook_); }
+    bool installed() const { return hook_.installed(); }
     // GetLastError of the failed installation.
-    DWORD error() const { return error_; }
+    DWORD error() const { return hook_.error(); }
 
 private:
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
+    // Set and read on the hook thread only.
+    static inline KeyLockHook* active = nullptr;
 
-    HookThread& thread_;
     win32::Win32KeyboardState keyboard_;
     KeyLock lock_;
     std::function<void()> onOperatorChord_;
-    win32::UniqueAny<HHOOK, &::UnhookWindowsHookEx> hook_;
-    DWORD error_ = 0;
+    // Last: the hook may be called as soon as it is set, and goes before the rest.
+    LowLevelHook<WH_KEYBOARD_LL, KeyLockHook> hook_;
 };
 
 }  // namespace tal::kiosk_ui
